@@ -4,9 +4,7 @@
 
 namespace {
 
-void Print_Usage(std::FILE* out) {
-  std::fputs("usage: zentar-cli --help | --version\n", out);
-}
+void Print_Usage(std::FILE* out) { std::fputs("usage: zentar-cli --help | --version\n", out); }
 
 void Print_Help() {
   std::puts("zentar-cli " ZENTAR_VERSION " - headless commands of the CF44K10 configurator\n"

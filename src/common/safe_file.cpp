@@ -84,12 +84,14 @@ bool Write_Files_Safe(const std::vector<TFile_Write>& files, std::string& error)
     // if empty; refuse it plainly instead.
     if (Folder_Exists(f.path)) {
       error = f.path + ": " + Reason(EISDIR);
-      for (const auto& t : temps) unlink(t.c_str());
+      for (const auto& t : temps)
+        unlink(t.c_str());
       return false;
     }
     std::string temp;
     if (!Write_Temp(f.path, f.data, temp, error)) {
-      for (const auto& t : temps) unlink(t.c_str());
+      for (const auto& t : temps)
+        unlink(t.c_str());
       return false;
     }
     temps.push_back(temp);
@@ -97,7 +99,8 @@ bool Write_Files_Safe(const std::vector<TFile_Write>& files, std::string& error)
   for (size_t i = 0; i < files.size(); ++i) {
     if (std::rename(temps[i].c_str(), files[i].path.c_str()) != 0) {
       error = files[i].path + ": " + Reason(errno);
-      for (size_t j = i; j < temps.size(); ++j) unlink(temps[j].c_str());
+      for (size_t j = i; j < temps.size(); ++j)
+        unlink(temps[j].c_str());
       return false;
     }
     Sync_Folder(files[i].path);

@@ -14,11 +14,13 @@ pugi::xml_node Section_Parent(pugi::xml_node root, const TTable_File& file) {
 
 void Fill_Row(TGrid& grid, const TTable_Section& section, pugi::xml_node row_node, int row) {
   for (const TFile_Column& col : section.columns) {
+    if (!col.load) continue;
     const pugi::xml_attribute attr = row_node.attribute(col.attribute.c_str());
     TCell& cell = grid.Cell(col.column, row);
     const char* value = attr ? attr.value() : col.load_default.c_str();
     if (col.check_cell)
-      cell.checked = std::string_view(value) == "Y";
+      cell.checked =
+          col.ticked_unless_n ? std::string_view(value) != "N" : std::string_view(value) == "Y";
     else
       cell.text = value;
   }
@@ -34,7 +36,8 @@ bool Key_Is_Empty(const TGrid& grid, const TTable_Section& section, int row) {
 TTable_Load_Result Load_Table(const std::string& path, const TTable_File& file,
                               const std::vector<TGrid*>& grids) {
   TTable_Load_Result result;
-  for (TGrid* g : grids) g->Clear_And_Number();
+  for (TGrid* g : grids)
+    g->Clear_And_Number();
   if (!File_Exists(path)) return result;
   pugi::xml_document doc;
   if (!Load_Xml_File(path, doc, result.error)) {
@@ -48,7 +51,8 @@ TTable_Load_Result Load_Table(const std::string& path, const TTable_File& file,
     const TTable_Section& section = file.sections[s];
     TGrid& grid = *grids[s];
     capacity = grid.Last_Row();
-    const pugi::xml_node holder = section.name.empty() ? parent : parent.child(section.name.c_str());
+    const pugi::xml_node holder =
+        section.name.empty() ? parent : parent.child(section.name.c_str());
     int row = 1;
     for (pugi::xml_node child = holder.first_child(); child; child = child.next_sibling()) {
       if (child.type() != pugi::node_element) continue;
@@ -63,8 +67,8 @@ TTable_Load_Result Load_Table(const std::string& path, const TTable_File& file,
   if (result.rows_left_out > 0) {
     result.surplus = path + ": the file holds " + std::to_string(result.rows_left_out) +
                      (result.rows_left_out == 1 ? " row" : " rows") +
-                     " more than the table can show (" + std::to_string(capacity) +
-                     " rows); " + (result.rows_left_out == 1 ? "it was" : "they were") +
+                     " more than the table can show (" + std::to_string(capacity) + " rows); " +
+                     (result.rows_left_out == 1 ? "it was" : "they were") +
                      " not loaded and will be missing from the file when it is saved.";
   }
   return result;
@@ -77,7 +81,8 @@ void Build_Table_Document(pugi::xml_document& doc, const TTable_File& file,
   for (size_t s = 0; s < file.sections.size() && s < grids.size(); ++s) {
     const TTable_Section& section = file.sections[s];
     const TGrid& grid = *grids[s];
-    pugi::xml_node holder = section.name.empty() ? parent : parent.append_child(section.name.c_str());
+    pugi::xml_node holder =
+        section.name.empty() ? parent : parent.append_child(section.name.c_str());
     for (int row = 1; row <= grid.Last_Row(); ++row) {
       if (Key_Is_Empty(grid, section, row)) break;
       pugi::xml_node row_node = holder.append_child("row");

@@ -23,7 +23,8 @@ int Hex_Digit(char c) {
 // that is not an integer text.
 bool Parse_Integer(std::string_view s, int bits, int64_t& out) {
   size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
+  while (i < s.size() && s[i] == ' ')
+    ++i;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
     negative = s[i] == '-';
@@ -49,8 +50,9 @@ bool Parse_Integer(std::string_view s, int bits, int64_t& out) {
       value = (value << 4) | static_cast<uint64_t>(d);
     }
     // The bit pattern is the value: $FFFFFFFF is -1 in 32 bits.
-    int64_t v = bits == 64 ? static_cast<int64_t>(value)
-                           : static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(value)));
+    int64_t v = bits == 64
+                    ? static_cast<int64_t>(value)
+                    : static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(value)));
     if (negative) {
       v = bits == 64 ? static_cast<int64_t>(0 - static_cast<uint64_t>(v))
                      : static_cast<int64_t>(static_cast<int32_t>(0u - static_cast<uint32_t>(v)));
@@ -59,8 +61,9 @@ bool Parse_Integer(std::string_view s, int bits, int64_t& out) {
     return true;
   }
   // Decimal: must fit the signed width.
-  const uint64_t limit = bits == 64 ? static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) + (negative ? 1 : 0)
-                                    : static_cast<uint64_t>(std::numeric_limits<int32_t>::max()) + (negative ? 1 : 0);
+  const uint64_t limit =
+      bits == 64 ? static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) + (negative ? 1 : 0)
+                 : static_cast<uint64_t>(std::numeric_limits<int32_t>::max()) + (negative ? 1 : 0);
   for (; i < s.size(); ++i) {
     const char c = s[i];
     if (c < '0' || c > '9') return false;
@@ -86,8 +89,10 @@ int64_t Text_To_Int64(std::string_view text, int64_t fallback) {
 
 std::string Trim(std::string_view text) {
   size_t b = 0, e = text.size();
-  while (b < e && static_cast<unsigned char>(text[b]) <= 32) ++b;
-  while (e > b && static_cast<unsigned char>(text[e - 1]) <= 32) --e;
+  while (b < e && static_cast<unsigned char>(text[b]) <= 32)
+    ++b;
+  while (e > b && static_cast<unsigned char>(text[e - 1]) <= 32)
+    --e;
   return std::string(text.substr(b, e - b));
 }
 
@@ -109,7 +114,8 @@ std::string Int_To_Hex(uint64_t value, int digits) {
     r.push_back(hex[value & 0xF]);
     value >>= 4;
   } while (value != 0);
-  while (static_cast<int>(r.size()) < digits) r.push_back('0');
+  while (static_cast<int>(r.size()) < digits)
+    r.push_back('0');
   std::reverse(r.begin(), r.end());
   return r;
 }
@@ -171,7 +177,8 @@ std::vector<std::string> List_COM_Ports(const std::string& dev_dir) {
   closedir(dir);
   std::sort(found.begin(), found.end());
   std::vector<std::string> result;
-  for (auto& f : found) result.push_back(f.second);
+  for (auto& f : found)
+    result.push_back(f.second);
   return result;
 }
 

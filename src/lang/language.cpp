@@ -107,18 +107,22 @@ void Set_Default_Texts(std::vector<std::string>& texts, int& text_count) {
 
 std::string Decode_Language_File(const std::string& bytes) {
   if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return bytes.substr(3);
-  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return From_Utf16(bytes, 2, false);
-  if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF') return From_Utf16(bytes, 2, true);
+  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
+    return From_Utf16(bytes, 2, false);
+  if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
+    return From_Utf16(bytes, 2, true);
   return From_Windows_1252(bytes);
 }
 
-void Apply_Language_Text(const std::string& bytes, std::vector<std::string>& texts, int text_count) {
+void Apply_Language_Text(const std::string& bytes, std::vector<std::string>& texts,
+                         int text_count) {
   const std::string text = Decode_Language_File(bytes);
   size_t start = 0;
   while (start <= text.size()) {
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string::npos) end = text.size();
-    if (end > start) Apply_Line(std::string_view(text).substr(start, end - start), texts, text_count);
+    if (end > start)
+      Apply_Line(std::string_view(text).substr(start, end - start), texts, text_count);
     if (end >= text.size()) break;
     start = end + 1;
   }

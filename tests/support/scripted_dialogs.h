@@ -15,7 +15,7 @@ struct TShown {
 };
 
 class TScripted_Dialogs : public TDialog_Service {
- public:
+public:
   void error(QWidget*, const QString& text) override;
   void warning(QWidget*, const QString& text) override;
   bool confirm(QWidget*, const QString& text) override;

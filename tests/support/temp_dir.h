@@ -5,7 +5,7 @@
 namespace zentar::test {
 
 class TTemp_Dir {
- public:
+public:
   TTemp_Dir();
   ~TTemp_Dir();
   TTemp_Dir(const TTemp_Dir&) = delete;
@@ -13,7 +13,7 @@ class TTemp_Dir {
   const std::string& Path() const { return path_; }
   std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
- private:
+private:
   std::string path_;
 };
 

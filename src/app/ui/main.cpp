@@ -1,7 +1,4 @@
-// The configurator: creates the windows once and runs the message loop.
-#include <QApplication>
+// The configurator.
+#include "app/ui/run_zentar.h"
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  return 0;
-}
+int main(int argc, char** argv) { return zentar::Run_Zentar(argc, argv, false); }

@@ -8,7 +8,7 @@ class QWidget;
 namespace zentar {
 
 class TDialog_Service {
- public:
+public:
   virtual ~TDialog_Service() = default;
   // Error box: error icon, OK button.
   virtual void error(QWidget* parent, const QString& text) = 0;
@@ -23,7 +23,7 @@ class TDialog_Service {
 
 // The real dialogs (QMessageBox, QFileDialog).
 class TReal_Dialog_Service : public TDialog_Service {
- public:
+public:
   void error(QWidget* parent, const QString& text) override;
   void warning(QWidget* parent, const QString& text) override;
   bool confirm(QWidget* parent, const QString& text) override;

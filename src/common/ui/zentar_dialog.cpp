@@ -38,12 +38,12 @@ QFont Tahoma_Pixel_Font(int pixel_size, bool bold) {
 TLb_Button::TLb_Button(QWidget* parent, const QString& caption) : QPushButton(caption, parent) {
   setFlat(true);
   setCursor(Qt::PointingHandCursor);
-  setStyleSheet(QStringLiteral(
-      "QPushButton { text-align: left; padding-left: 6px; border: 1px solid #C0C0C0;"
-      " background: #F8F7ED; color: #404040; }"
-      "QPushButton:hover { background: #FFFF80; }"
-      "QPushButton:pressed { background: #FF8000; }"
-      "QPushButton:focus { border: 1px solid #808080; }"));
+  setStyleSheet(
+      QStringLiteral("QPushButton { text-align: left; padding-left: 6px; border: 1px solid #C0C0C0;"
+                     " background: #F8F7ED; color: #404040; }"
+                     "QPushButton:hover { background: #FFFF80; }"
+                     "QPushButton:pressed { background: #FF8000; }"
+                     "QPushButton:focus { border: 1px solid #808080; }"));
 }
 
 void TLb_Button::Set_Glyph(int standard_pixmap) {

@@ -24,7 +24,7 @@ inline const char* const Background_Css = "#F8F7ED";
 // yellow and drawn orange while pressed.
 class TLb_Button : public QPushButton {
   Q_OBJECT
- public:
+public:
   explicit TLb_Button(QWidget* parent, const QString& caption = QString());
   // Sets a standard glyph of the platform style.
   void Set_Glyph(int standard_pixmap);
@@ -32,7 +32,7 @@ class TLb_Button : public QPushButton {
 
 class TZentar_Dialog : public QDialog {
   Q_OBJECT
- public:
+public:
   TZentar_Dialog(TDialog_Service& dialogs, QWidget* parent = nullptr);
 
   // Copies the interface texts into the controls.
@@ -47,7 +47,7 @@ class TZentar_Dialog : public QDialog {
   QLabel* L_SW_Desc = nullptr;
   QFrame* P_Button = nullptr;
 
- protected:
+protected:
   // Builds the title panel; `L_SW_Code` shows the software code.
   void Make_Title_Panel();
   void Make_Button_Panel();
@@ -60,7 +60,7 @@ class TZentar_Dialog : public QDialog {
 
   TDialog_Service& dialogs_;
 
- private:
+private:
   bool centred_ = false;
 };
 

@@ -1,0 +1,35 @@
+#include "app/ui/run_zentar.h"
+
+#include "app/app_state.h"
+#include "app/ui/TFNew_Project.h"
+#include "app/ui/TFOpenConf.h"
+#include "app/ui/TFZentaroFirmWare.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace zentar {
+
+int Run_Zentar(int argc, char** argv, bool exit_when_shown) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("CF44K10"));
+  TReal_Dialog_Service dialogs;
+
+  // The main window first: its creation does the start-up work.
+  TFZentaroFirmWare main_window(dialogs, QCoreApplication::applicationDirPath().toStdString());
+  TFNew_Project new_project(dialogs, &main_window);
+  TFOpenConf open_conf(dialogs, &main_window);
+  auto& w = main_window.Windows;
+  w.FNew_Project = &new_project;
+  w.FOpenConf = &open_conf;
+
+  main_window.show();
+  if (exit_when_shown) {
+    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    const int rc = QApplication::exec();
+    return rc;
+  }
+  return QApplication::exec();
+}
+
+} // namespace zentar
