@@ -15,13 +15,16 @@ void TGrid::Clear_And_Number() {
     for (int c = 1; c < Col_Count(); ++c) {
       TCell& cell = Cell(c, r);
       cell.text.clear();
-      cell.checked = false;
+      if (columns_[c].cell_check) cell.has_check = true;
+      cell.checked = columns_[c].cell_check && columns_[c].cell_check_default;
+      cell.read_only = false;
     }
   }
 }
 
 void TGrid::Apply_Headers() {
-  for (int c = 0; c < Col_Count(); ++c) Cell(c, 0).text = columns_[c].header;
+  for (int c = 0; c < Col_Count(); ++c)
+    Cell(c, 0).text = columns_[c].header;
 }
 
 } // namespace zentar

@@ -23,17 +23,22 @@ struct TTable_Column {
   bool read_only = false;
   uint32_t color = 0xFFFFFF; // background, 0xRRGGBB
   int max_length = 0;        // 0: no limit
+  // Every data cell of the column carries a check box of its own (string
+  // grids); `cell_check_default` is its state in a cleared row.
+  bool cell_check = false;
+  bool cell_check_default = false;
+  bool centred = false; // cell text drawn centred
 };
 
 struct TCell {
   std::string text;
   bool has_check = false; // the cell carries a check box of its own
   bool checked = false;
-  bool read_only = false;
+  bool read_only = false; // locks this cell on top of its column's read_only
 };
 
 class TGrid {
- public:
+public:
   // `row_count` includes the header row; `columns[0]` is the row-number column.
   TGrid(int row_count, std::vector<TTable_Column> columns);
 
@@ -46,13 +51,18 @@ class TGrid {
     return cells_[static_cast<size_t>(row) * columns_.size() + col];
   }
   const std::string& Text(int col, int row) const { return Cell(col, row).text; }
+  // Whether the user may change the cell: neither its column nor the cell is locked.
+  bool Editable(int col, int row) const {
+    return !columns_[col].read_only && !Cell(col, row).read_only;
+  }
   void Set_Text(int col, int row, std::string text) { Cell(col, row).text = std::move(text); }
 
   TTable_Column& Column(int col) { return columns_[col]; }
   const TTable_Column& Column(int col) const { return columns_[col]; }
 
   // Every data row: column 0 gets its row number, every other column the empty
-  // text; check boxes cleared. Header texts are kept.
+  // text; check boxes back to their column's default, cell locks removed.
+  // Header texts are kept.
   void Clear_And_Number();
 
   // Header row texts from the column headers.
@@ -62,7 +72,7 @@ class TGrid {
   int current_col = 1;
   int current_row = 1;
 
- private:
+private:
   int row_count_;
   std::vector<TTable_Column> columns_;
   std::vector<TCell> cells_;
