@@ -1,0 +1,653 @@
+#include "image/xml_check.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace zentar {
+
+namespace {
+
+// ---------------------------------------------------------------- encodings
+
+void Append_Utf8(std::string& out, uint32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+bool Utf16_To_Utf8(std::string& data, size_t start, bool big_endian, std::string& reason) {
+  if ((data.size() - start) % 2 != 0) {
+    reason = "UTF-16 text with an odd number of bytes";
+    return false;
+  }
+  std::string out;
+  out.reserve(data.size());
+  auto unit = [&](size_t i) -> uint32_t {
+    const auto a = static_cast<unsigned char>(data[i]);
+    const auto b = static_cast<unsigned char>(data[i + 1]);
+    return big_endian ? (a << 8 | b) : (b << 8 | a);
+  };
+  for (size_t i = start; i < data.size(); i += 2) {
+    uint32_t cp = unit(i);
+    if (cp >= 0xD800 && cp <= 0xDBFF) {
+      if (i + 3 >= data.size() || unit(i + 2) < 0xDC00 || unit(i + 2) > 0xDFFF) {
+        reason = "UTF-16 text with a broken surrogate pair";
+        return false;
+      }
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
+      reason = "UTF-16 text with a broken surrogate pair";
+      return false;
+    }
+    Append_Utf8(out, cp);
+  }
+  data.swap(out);
+  return true;
+}
+
+// windows-1252 codes 0x80 to 0x9F; 0 where the code page has no character.
+const uint16_t Cp1252_High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void Single_Byte_To_Utf8(std::string& data, bool cp1252) {
+  std::string out;
+  out.reserve(data.size() + data.size() / 4);
+  for (const char ch : data) {
+    uint32_t cp = static_cast<unsigned char>(ch);
+    if (cp1252 && cp >= 0x80 && cp <= 0x9F && Cp1252_High[cp - 0x80] != 0)
+      cp = Cp1252_High[cp - 0x80];
+    Append_Utf8(out, cp);
+  }
+  data.swap(out);
+}
+
+std::string Upper_Ascii(std::string_view s) {
+  std::string r(s);
+  for (char& c : r)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return r;
+}
+
+// The value of encoding="..." in a declaration at the very start, or "".
+std::string Declared_Encoding(std::string_view data) {
+  if (data.substr(0, 5) != "<?xml") return "";
+  const size_t end = data.find("?>");
+  if (end == std::string_view::npos) return "";
+  const std::string_view decl = data.substr(0, end);
+  const size_t key = decl.find("encoding");
+  if (key == std::string_view::npos) return "";
+  size_t i = key + 8;
+  while (i < decl.size() &&
+         (decl[i] == ' ' || decl[i] == '\t' || decl[i] == '\r' || decl[i] == '\n'))
+    ++i;
+  if (i >= decl.size() || decl[i] != '=') return "";
+  ++i;
+  while (i < decl.size() &&
+         (decl[i] == ' ' || decl[i] == '\t' || decl[i] == '\r' || decl[i] == '\n'))
+    ++i;
+  if (i >= decl.size() || (decl[i] != '"' && decl[i] != '\'')) return "";
+  const char quote = decl[i];
+  const size_t close = decl.find(quote, i + 1);
+  if (close == std::string_view::npos) return "";
+  return std::string(decl.substr(i + 1, close - i - 1));
+}
+
+// ---------------------------------------------------------------- characters
+
+bool Is_Char(uint32_t c) {
+  return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+         (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+bool Is_Blank(uint32_t c) { return c == 0x20 || c == 0x9 || c == 0xD || c == 0xA; }
+
+// Name characters without the colon (NCName), which namespaces reserve.
+bool Is_Name_Start(uint32_t c) {
+  return (c >= 'A' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0xD6) ||
+         (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) || (c >= 0x370 && c <= 0x37D) ||
+         (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D) ||
+         (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF) ||
+         (c >= 0x3001 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFDCF) ||
+         (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
+}
+
+bool Is_Name_Char(uint32_t c) {
+  return Is_Name_Start(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7 ||
+         (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
+}
+
+// ---------------------------------------------------------------- checker
+
+class TWell_Formed_Checker {
+public:
+  explicit TWell_Formed_Checker(std::string_view s) : s_(s) {}
+
+  bool Run(std::string& reason) {
+    const bool ok = Document();
+    if (!ok) reason = Where(fail_at_) + ": " + what_;
+    return ok;
+  }
+
+private:
+  struct TOpen {
+    std::string_view name;
+    size_t scope_size; // namespace declarations in force before this element
+  };
+
+  std::string_view s_;
+  size_t p_ = 0;
+  size_t fail_at_ = 0;
+  std::string what_;
+  std::vector<TOpen> open_;
+  std::vector<std::string_view> prefixes_; // declared prefixes, innermost last
+  bool seen_doctype_ = false;
+
+  bool Fail(const std::string& what, size_t at) {
+    if (what_.empty()) {
+      what_ = what;
+      fail_at_ = at;
+    }
+    return false;
+  }
+  bool Fail(const std::string& what) { return Fail(what, p_); }
+
+  std::string Where(size_t at) const {
+    size_t line = 1, column = 1;
+    for (size_t i = 0; i < at && i < s_.size(); ++i) {
+      const auto b = static_cast<unsigned char>(s_[i]);
+      if (b == '\n') {
+        ++line;
+        column = 1;
+      } else if ((b & 0xC0) != 0x80) {
+        ++column;
+      }
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+  }
+
+  bool At_End() const { return p_ >= s_.size(); }
+  bool Starts(std::string_view t) const { return s_.substr(p_, t.size()) == t; }
+
+  // Decodes the code point at p_ into cp and its byte count into n; false for
+  // a byte sequence that is not UTF-8 or a character XML does not allow.
+  bool Peek(uint32_t& cp, size_t& n) {
+    const auto b0 = static_cast<unsigned char>(s_[p_]);
+    if (b0 < 0x80) {
+      cp = b0;
+      n = 1;
+    } else {
+      size_t len = 0;
+      uint32_t min = 0;
+      if ((b0 & 0xE0) == 0xC0) {
+        len = 2;
+        cp = b0 & 0x1F;
+        min = 0x80;
+      } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3;
+        cp = b0 & 0x0F;
+        min = 0x800;
+      } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4;
+        cp = b0 & 0x07;
+        min = 0x10000;
+      } else {
+        return Fail("a byte that is not UTF-8");
+      }
+      if (p_ + len > s_.size()) return Fail("a byte that is not UTF-8");
+      for (size_t k = 1; k < len; ++k) {
+        const auto b = static_cast<unsigned char>(s_[p_ + k]);
+        if ((b & 0xC0) != 0x80) return Fail("a byte that is not UTF-8");
+        cp = (cp << 6) | (b & 0x3F);
+      }
+      if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return Fail("a byte that is not UTF-8");
+      n = len;
+    }
+    if (!Is_Char(cp)) return Fail("a character that XML does not allow");
+    return true;
+  }
+
+  void Skip_Blanks() {
+    while (!At_End() && Is_Blank(static_cast<unsigned char>(s_[p_])))
+      ++p_;
+  }
+
+  bool Require_Blanks() {
+    if (At_End() || !Is_Blank(static_cast<unsigned char>(s_[p_]))) return Fail("blank expected");
+    Skip_Blanks();
+    return true;
+  }
+
+  // NCName; `out` receives it.
+  bool Nc_Name(std::string_view& out) {
+    const size_t start = p_;
+    uint32_t cp = 0;
+    size_t n = 0;
+    if (At_End()) return Fail("name expected");
+    if (!Peek(cp, n)) return false;
+    if (!Is_Name_Start(cp)) return Fail("name expected");
+    p_ += n;
+    while (!At_End()) {
+      if (!Peek(cp, n)) return false;
+      if (!Is_Name_Char(cp)) break;
+      p_ += n;
+    }
+    out = s_.substr(start, p_ - start);
+    return true;
+  }
+
+  // Qualified name: NCName, optionally prefix ":" NCName.
+  bool Q_Name(std::string_view& out) {
+    const size_t start = p_;
+    std::string_view part;
+    if (!Nc_Name(part)) return false;
+    if (!At_End() && s_[p_] == ':') {
+      ++p_;
+      if (!Nc_Name(part)) return false;
+      if (!At_End() && s_[p_] == ':') return Fail("a name with more than one colon");
+    }
+    out = s_.substr(start, p_ - start);
+    return true;
+  }
+
+  // Characters up to `stop`, which is consumed; every character must be legal.
+  bool Chars_Until(std::string_view stop, const char* what) {
+    while (!Starts(stop)) {
+      if (At_End()) return Fail(std::string("unterminated ") + what);
+      uint32_t cp = 0;
+      size_t n = 0;
+      if (!Peek(cp, n)) return false;
+      p_ += n;
+    }
+    p_ += stop.size();
+    return true;
+  }
+
+  bool Reference() {
+    const size_t start = p_;
+    ++p_; // '&'
+    if (!At_End() && s_[p_] == '#') {
+      ++p_;
+      const bool hex = !At_End() && s_[p_] == 'x';
+      if (hex) ++p_;
+      uint64_t value = 0;
+      size_t digits = 0;
+      while (!At_End() && s_[p_] != ';') {
+        const char c = s_[p_];
+        int d = -1;
+        if (c >= '0' && c <= '9')
+          d = c - '0';
+        else if (hex && c >= 'a' && c <= 'f')
+          d = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F')
+          d = c - 'A' + 10;
+        if (d < 0) return Fail("malformed character reference", start);
+        value = value * (hex ? 16 : 10) + static_cast<uint64_t>(d);
+        if (value > 0x10FFFF) value = 0x110000;
+        ++digits;
+        ++p_;
+      }
+      if (At_End() || digits == 0) return Fail("malformed character reference", start);
+      ++p_;
+      if (!Is_Char(static_cast<uint32_t>(value)))
+        return Fail("character reference to a character that XML does not allow", start);
+      return true;
+    }
+    std::string_view name;
+    if (!Nc_Name(name) || At_End() || s_[p_] != ';') {
+      what_.clear();
+      return Fail("'&' that does not start a reference", start);
+    }
+    ++p_;
+    if (name != "lt" && name != "gt" && name != "amp" && name != "apos" && name != "quot")
+      return Fail("reference to the undefined entity '" + std::string(name) + "'", start);
+    return true;
+  }
+
+  bool Comment() {
+    p_ += 4; // "<!--"
+    for (;;) {
+      if (At_End()) return Fail("unterminated comment");
+      if (Starts("--")) {
+        if (s_.substr(p_ + 2, 1) != ">") return Fail("'--' inside a comment");
+        p_ += 3;
+        return true;
+      }
+      uint32_t cp = 0;
+      size_t n = 0;
+      if (!Peek(cp, n)) return false;
+      p_ += n;
+    }
+  }
+
+  bool Processing_Instruction() {
+    const size_t start = p_;
+    p_ += 2; // "<?"
+    std::string_view target;
+    if (!Nc_Name(target)) return false;
+    if (Upper_Ascii(target) == "XML") return Fail("XML declaration not at the start", start);
+    if (Starts("?>")) {
+      p_ += 2;
+      return true;
+    }
+    if (!Require_Blanks()) return false;
+    return Chars_Until("?>", "processing instruction");
+  }
+
+  bool Quoted(std::string_view& value) {
+    if (At_End() || (s_[p_] != '"' && s_[p_] != '\'')) return Fail("quoted value expected");
+    const char quote = s_[p_++];
+    const size_t start = p_;
+    while (!At_End() && s_[p_] != quote)
+      ++p_;
+    if (At_End()) return Fail("unterminated quoted value");
+    value = s_.substr(start, p_ - start);
+    ++p_;
+    return true;
+  }
+
+  bool Eq() {
+    Skip_Blanks();
+    if (At_End() || s_[p_] != '=') return Fail("'=' expected");
+    ++p_;
+    Skip_Blanks();
+    return true;
+  }
+
+  bool Xml_Declaration() {
+    p_ += 5; // "<?xml"
+    if (!Require_Blanks()) return false;
+    if (!Starts("version")) return Fail("version expected in the XML declaration");
+    p_ += 7;
+    std::string_view value;
+    if (!Eq() || !Quoted(value)) return false;
+    bool digits = value.size() > 2;
+    for (size_t i = 2; i < value.size(); ++i)
+      digits = digits && value[i] >= '0' && value[i] <= '9';
+    if (value.substr(0, 2) != "1." || !digits) return Fail("unknown XML version");
+    bool had_blank = !At_End() && Is_Blank(static_cast<unsigned char>(s_[p_]));
+    Skip_Blanks();
+    if (had_blank && Starts("encoding")) {
+      p_ += 8;
+      if (!Eq() || !Quoted(value)) return false;
+      bool ok = !value.empty() &&
+                ((value[0] >= 'A' && value[0] <= 'Z') || (value[0] >= 'a' && value[0] <= 'z'));
+      for (const char c : value)
+        ok = ok && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                    c == '.' || c == '_' || c == '-');
+      if (!ok) return Fail("malformed encoding name");
+      had_blank = !At_End() && Is_Blank(static_cast<unsigned char>(s_[p_]));
+      Skip_Blanks();
+    }
+    if (had_blank && Starts("standalone")) {
+      p_ += 10;
+      if (!Eq() || !Quoted(value)) return false;
+      if (value != "yes" && value != "no") return Fail("standalone must be yes or no");
+      Skip_Blanks();
+    }
+    if (!Starts("?>")) return Fail("malformed XML declaration");
+    p_ += 2;
+    return true;
+  }
+
+  bool Doctype() {
+    if (seen_doctype_) return Fail("a second document type declaration");
+    seen_doctype_ = true;
+    p_ += 9; // "<!DOCTYPE"
+    if (!Require_Blanks()) return false;
+    std::string_view name;
+    if (!Q_Name(name)) return false;
+    Skip_Blanks();
+    std::string_view literal;
+    if (Starts("SYSTEM")) {
+      p_ += 6;
+      if (!Require_Blanks() || !Quoted(literal)) return false;
+    } else if (Starts("PUBLIC")) {
+      p_ += 6;
+      if (!Require_Blanks() || !Quoted(literal) || !Require_Blanks() || !Quoted(literal))
+        return false;
+    }
+    Skip_Blanks();
+    if (!At_End() && s_[p_] == '[') {
+      // Internal subset: skipped over whole (declarations, comments, quoted
+      // literals); the entities it may declare are not expanded by the
+      // readers, so a reference to one is refused where it is used.
+      ++p_;
+      for (;;) {
+        if (At_End()) return Fail("unterminated document type declaration");
+        if (s_[p_] == ']') break;
+        if (Starts("<!--")) {
+          if (!Comment()) return false;
+        } else if (s_[p_] == '"' || s_[p_] == '\'') {
+          if (!Quoted(literal)) return false;
+        } else {
+          uint32_t cp = 0;
+          size_t n = 0;
+          if (!Peek(cp, n)) return false;
+          p_ += n;
+        }
+      }
+      ++p_;
+      Skip_Blanks();
+    }
+    if (At_End() || s_[p_] != '>') return Fail("malformed document type declaration");
+    ++p_;
+    return true;
+  }
+
+  bool Prefix_Bound(std::string_view qname, bool attribute) {
+    const size_t colon = qname.find(':');
+    if (colon == std::string_view::npos) return true;
+    const std::string_view prefix = qname.substr(0, colon);
+    if (prefix == "xml") return true;
+    if (attribute && prefix == "xmlns") return true;
+    if (prefix == "xmlns") return false; // an element cannot use the xmlns prefix
+    for (auto it = prefixes_.rbegin(); it != prefixes_.rend(); ++it)
+      if (*it == prefix) return true;
+    return false;
+  }
+
+  // Start tag after '<'; pushes the element unless it is empty ("/>").
+  bool Start_Tag() {
+    const size_t tag_at = p_ - 1;
+    std::string_view name;
+    if (!Q_Name(name)) return false;
+    const size_t scope = prefixes_.size();
+    std::vector<std::pair<std::string_view, size_t>> attributes;
+    for (;;) {
+      const bool blank = !At_End() && Is_Blank(static_cast<unsigned char>(s_[p_]));
+      Skip_Blanks();
+      if (At_End()) return Fail("unterminated start tag", tag_at);
+      if (s_[p_] == '>' || Starts("/>")) break;
+      if (!blank) return Fail("blank expected between attributes");
+      const size_t attr_at = p_;
+      std::string_view attr;
+      if (!Q_Name(attr)) return false;
+      for (const auto& a : attributes)
+        if (a.first == attr)
+          return Fail("attribute '" + std::string(attr) + "' given twice", attr_at);
+      attributes.push_back({attr, attr_at});
+      if (!Eq()) return false;
+      if (At_End() || (s_[p_] != '"' && s_[p_] != '\'')) return Fail("quoted value expected");
+      const char quote = s_[p_++];
+      for (;;) {
+        if (At_End()) return Fail("unterminated attribute value", attr_at);
+        const char c = s_[p_];
+        if (c == quote) break;
+        if (c == '<') return Fail("'<' in an attribute value");
+        if (c == '&') {
+          if (!Reference()) return false;
+          continue;
+        }
+        uint32_t cp = 0;
+        size_t n = 0;
+        if (!Peek(cp, n)) return false;
+        p_ += n;
+      }
+      ++p_;
+      if (attr.substr(0, 6) == "xmlns:") prefixes_.push_back(attr.substr(6));
+    }
+    if (!Prefix_Bound(name, false))
+      return Fail("undeclared namespace prefix in '" + std::string(name) + "'", tag_at);
+    for (const auto& a : attributes)
+      if (!Prefix_Bound(a.first, true))
+        return Fail("undeclared namespace prefix in '" + std::string(a.first) + "'", a.second);
+    if (s_[p_] == '/') {
+      p_ += 2;
+      prefixes_.resize(scope);
+      return true;
+    }
+    ++p_;
+    open_.push_back({name, scope});
+    return true;
+  }
+
+  bool End_Tag() {
+    const size_t tag_at = p_;
+    p_ += 2; // "</"
+    std::string_view name;
+    if (!Q_Name(name)) return false;
+    Skip_Blanks();
+    if (At_End() || s_[p_] != '>') return Fail("malformed end tag", tag_at);
+    ++p_;
+    if (name != open_.back().name)
+      return Fail("end tag '" + std::string(name) + "' does not match the open element '" +
+                      std::string(open_.back().name) + "'",
+                  tag_at);
+    prefixes_.resize(open_.back().scope_size);
+    open_.pop_back();
+    return true;
+  }
+
+  // The root element and everything inside it, without recursion so that a
+  // deeply nested file cannot exhaust the stack.
+  bool Root_Element() {
+    ++p_; // '<'
+    if (!Start_Tag()) return false;
+    while (!open_.empty()) {
+      if (At_End()) return Fail("element '" + std::string(open_.back().name) + "' is not closed");
+      const char c = s_[p_];
+      if (c == '<') {
+        if (Starts("</")) {
+          if (!End_Tag()) return false;
+        } else if (Starts("<!--")) {
+          if (!Comment()) return false;
+        } else if (Starts("<![CDATA[")) {
+          p_ += 9;
+          if (!Chars_Until("]]>", "CDATA section")) return false;
+        } else if (Starts("<?")) {
+          if (!Processing_Instruction()) return false;
+        } else if (Starts("<!")) {
+          return Fail("markup declaration inside an element");
+        } else {
+          ++p_;
+          if (!Start_Tag()) return false;
+        }
+      } else if (c == '&') {
+        if (!Reference()) return false;
+      } else {
+        if (Starts("]]>")) return Fail("']]>' in text");
+        uint32_t cp = 0;
+        size_t n = 0;
+        if (!Peek(cp, n)) return false;
+        p_ += n;
+      }
+    }
+    return true;
+  }
+
+  bool Document() {
+    if (Starts("<?xml") && s_.size() > 5 && Is_Blank(static_cast<unsigned char>(s_[5])))
+      if (!Xml_Declaration()) return false;
+    bool root_seen = false;
+    for (;;) {
+      Skip_Blanks();
+      if (At_End()) break;
+      if (Starts("<!--")) {
+        if (!Comment()) return false;
+      } else if (Starts("<?")) {
+        if (!Processing_Instruction()) return false;
+      } else if (Starts("<!DOCTYPE")) {
+        if (root_seen) return Fail("document type declaration after the root element");
+        if (!Doctype()) return false;
+      } else if (s_[p_] == '<' && !Starts("<!")) {
+        if (root_seen) return Fail("a second root element");
+        if (!Root_Element()) return false;
+        root_seen = true;
+      } else {
+        return Fail(root_seen ? "text after the root element" : "text before the root element");
+      }
+    }
+    if (!root_seen) return Fail("no root element");
+    return true;
+  }
+};
+
+} // namespace
+
+bool Normalize_Xml_Encoding(std::string& data, std::string& reason) {
+  const auto b = [&](size_t i) {
+    return i < data.size() ? static_cast<unsigned char>(data[i]) : 0x100u;
+  };
+  if (b(0) == 0xEF && b(1) == 0xBB && b(2) == 0xBF) {
+    data.erase(0, 3);
+  } else if (b(0) == 0x00 && b(1) == 0x00 && ((b(2) == 0xFE && b(3) == 0xFF) || b(2) == 0x00)) {
+    reason = "UTF-32 text cannot be read";
+    return false;
+  } else if (b(0) == 0xFF && b(1) == 0xFE) {
+    if (b(2) == 0x00 && b(3) == 0x00) {
+      reason = "UTF-32 text cannot be read";
+      return false;
+    }
+    return Utf16_To_Utf8(data, 2, false, reason);
+  } else if (b(0) == 0xFE && b(1) == 0xFF) {
+    return Utf16_To_Utf8(data, 2, true, reason);
+  } else if (b(0) == '<' && b(1) == 0x00) {
+    return Utf16_To_Utf8(data, 0, false, reason);
+  } else if (b(0) == 0x00 && b(1) == '<') {
+    return Utf16_To_Utf8(data, 0, true, reason);
+  }
+  const std::string declared = Upper_Ascii(Declared_Encoding(data));
+  if (declared.empty() || declared == "UTF-8" || declared == "UTF8") return true;
+  if (declared == "US-ASCII" || declared == "ASCII") {
+    for (const char c : data)
+      if (static_cast<unsigned char>(c) >= 0x80) {
+        reason = "a byte outside US-ASCII in a file declared US-ASCII";
+        return false;
+      }
+    return true;
+  }
+  if (declared == "ISO-8859-1" || declared == "ISO8859-1" || declared == "ISO_8859-1" ||
+      declared == "LATIN1" || declared == "LATIN-1" || declared == "L1") {
+    Single_Byte_To_Utf8(data, false);
+    return true;
+  }
+  if (declared == "WINDOWS-1252" || declared == "CP1252") {
+    Single_Byte_To_Utf8(data, true);
+    return true;
+  }
+  reason = "the declared encoding '" + Declared_Encoding(data) + "' cannot be read";
+  return false;
+}
+
+bool Check_Well_Formed(std::string_view utf8, std::string& reason) {
+  TWell_Formed_Checker checker(utf8);
+  return checker.Run(reason);
+}
+
+} // namespace zentar
