@@ -329,8 +329,7 @@ void TFZentaroFirmWare::FormClose() { Save_Setting(); }
 
 void TFZentaroFirmWare::closeEvent(QCloseEvent* event) {
   FormClose();
-  event->accept();
-  QApplication::quit();
+  event->accept(); // the last window closes and the program ends
 }
 
 void TFZentaroFirmWare::showEvent(QShowEvent* event) {
