@@ -1,10 +1,13 @@
 // The parameter values: validation order and messages, load defaults and
 // rules, the saved file and its round trip.
+#include "par_gen_print.h"
 #include "params/par_gen.h"
 #include "support/temp_dir.h"
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace zentar {
 namespace {
@@ -13,170 +16,125 @@ using test::Read_Text;
 using test::TTemp_Dir;
 using test::Write_Text;
 
-} // namespace
-
-// Readable failures: every key with its value.
-void PrintTo(const TPar_Gen& v, std::ostream* os) {
-  for (const TPar_Key& k : Par_Gen_Keys()) {
-    *os << "\n  " << k.name << "=";
-    if (k.kind == TPar_Kind::Text)
-      *os << '"' << v.*k.text << '"';
-    else if (k.kind == TPar_Kind::Flag)
-      *os << (v.*k.flag ? 1 : 0);
-    else
-      *os << v.J1939_BAUDRATE;
-  }
-}
-
-namespace {
-
 // ---------------------------------------------------------------- validation
 
+using P = TPar_Gen;
+using TField = std::string TPar_Gen::*;
+
+// Field texts to set and boxes to check, and the expected message.
 struct TCheck_Case {
   const char* name;
-  std::function<void(TPar_Gen&)> edit;
-  std::optional<int> message;
+  std::vector<std::pair<TField, const char*>> texts = {};
+  bool dns = false, gateway = false, dhcp = false;
+  std::optional<int> message = std::nullopt;
 };
 
 std::vector<TCheck_Case> Check_Cases() {
   std::vector<TCheck_Case> c = {
-      {"defaults pass", [](TPar_Gen&) {}, std::nullopt},
+      {.name = "defaults pass"},
       // DNS parts only count when DNS is enabled.
-      {"dns off 300 passes", [](TPar_Gen& v) { v.Eth_Conn_Primary_DNS1 = "300"; }, std::nullopt},
-      {"dns off empty passes", [](TPar_Gen& v) { v.Eth_Conn_Secondary_DNS4 = ""; }, std::nullopt},
-      {"dns on minus one",
-       [](TPar_Gen& v) {
-         v.Eth_Conn_Enable_DNS = true;
-         v.Eth_Conn_Primary_DNS1 = "-1";
-       },
-       1563},
-      {"dns on hex ff passes",
-       [](TPar_Gen& v) {
-         v.Eth_Conn_Enable_DNS = true;
-         v.Eth_Conn_Primary_DNS2 = "$FF";
-       },
-       std::nullopt},
+      {.name = "dns off 300 passes", .texts = {{&P::Eth_Conn_Primary_DNS1, "300"}}},
+      {.name = "dns off empty passes", .texts = {{&P::Eth_Conn_Secondary_DNS4, ""}}},
+      {.name = "dns on minus one",
+       .texts = {{&P::Eth_Conn_Primary_DNS1, "-1"}},
+       .dns = true,
+       .message = 1563},
+      {.name = "dns on hex ff passes", .texts = {{&P::Eth_Conn_Primary_DNS2, "$FF"}}, .dns = true},
       // Revision number: 64-bit parse, 0 to 4294967295.
-      {"revision max", [](TPar_Gen& v) { v.EtherCAT_Slave_Revision_Number = "4294967295"; },
-       std::nullopt},
-      {"revision hex max", [](TPar_Gen& v) { v.EtherCAT_Slave_Revision_Number = "0xFFFFFFFF"; },
-       std::nullopt},
-      {"revision over", [](TPar_Gen& v) { v.EtherCAT_Slave_Revision_Number = "4294967296"; }, 412},
-      {"revision empty", [](TPar_Gen& v) { v.EtherCAT_Slave_Revision_Number = ""; }, 412},
-      {"revision negative", [](TPar_Gen& v) { v.EtherCAT_Slave_Revision_Number = "-1"; }, 412},
+      {.name = "revision max", .texts = {{&P::EtherCAT_Slave_Revision_Number, "4294967295"}}},
+      {.name = "revision hex max", .texts = {{&P::EtherCAT_Slave_Revision_Number, "0xFFFFFFFF"}}},
+      {.name = "revision over",
+       .texts = {{&P::EtherCAT_Slave_Revision_Number, "4294967296"}},
+       .message = 412},
+      {.name = "revision empty",
+       .texts = {{&P::EtherCAT_Slave_Revision_Number, ""}},
+       .message = 412},
+      {.name = "revision negative",
+       .texts = {{&P::EtherCAT_Slave_Revision_Number, "-1"}},
+       .message = 412},
       // Slave name: not empty after trimming; blanks around a letter are fine.
-      {"name blanks", [](TPar_Gen& v) { v.EtherCAT_Slave_Name = "   "; }, 411},
-      {"name empty", [](TPar_Gen& v) { v.EtherCAT_Slave_Name = ""; }, 411},
-      {"name padded letter", [](TPar_Gen& v) { v.EtherCAT_Slave_Name = " a "; }, std::nullopt},
+      {.name = "name blanks", .texts = {{&P::EtherCAT_Slave_Name, "   "}}, .message = 411},
+      {.name = "name empty", .texts = {{&P::EtherCAT_Slave_Name, ""}}, .message = 411},
+      {.name = "name padded letter", .texts = {{&P::EtherCAT_Slave_Name, " a "}}},
       // Node address 1 to 192.
-      {"node 0", [](TPar_Gen& v) { v.EtherCAT_Slave_Node_Address = "0"; }, 989},
-      {"node 193", [](TPar_Gen& v) { v.EtherCAT_Slave_Node_Address = "193"; }, 989},
-      {"node 192", [](TPar_Gen& v) { v.EtherCAT_Slave_Node_Address = "192"; }, std::nullopt},
+      {.name = "node 0", .texts = {{&P::EtherCAT_Slave_Node_Address, "0"}}, .message = 989},
+      {.name = "node 193", .texts = {{&P::EtherCAT_Slave_Node_Address, "193"}}, .message = 989},
+      {.name = "node 192", .texts = {{&P::EtherCAT_Slave_Node_Address, "192"}}},
       // IP parts are checked with DHCP on as well; trailing blanks refused.
-      {"ip 256 with dhcp",
-       [](TPar_Gen& v) {
-         v.Eth_Conn_DHCP_Cable = true;
-         v.Ethernet_IP1 = "256";
-       },
-       720},
-      {"ip trailing blank", [](TPar_Gen& v) { v.Ethernet_IP2 = "168 "; }, 721},
-      {"ip leading blank", [](TPar_Gen& v) { v.Ethernet_IP2 = " 168"; }, std::nullopt},
-      {"ip fraction", [](TPar_Gen& v) { v.Ethernet_IP3 = "1.5"; }, 722},
+      {.name = "ip 256 with dhcp",
+       .texts = {{&P::Ethernet_IP1, "256"}},
+       .dhcp = true,
+       .message = 720},
+      {.name = "ip trailing blank", .texts = {{&P::Ethernet_IP2, "168 "}}, .message = 721},
+      {.name = "ip leading blank", .texts = {{&P::Ethernet_IP2, " 168"}}},
+      {.name = "ip fraction", .texts = {{&P::Ethernet_IP3, "1.5"}}, .message = 722},
       // Gateway parts only when the gateway is enabled.
-      {"gateway off 999 passes", [](TPar_Gen& v) { v.Ethernet_GAT1 = "999"; }, std::nullopt},
-      {"timeout 100000", [](TPar_Gen& v) { v.J1939_TIMEOUT = "100000"; }, std::nullopt},
-      {"timeout 100001", [](TPar_Gen& v) { v.J1939_TIMEOUT = "100001"; }, 856},
-      {"timeout letters", [](TPar_Gen& v) { v.J1939_TIMEOUT = "ten"; }, 856},
-      {"id 255", [](TPar_Gen& v) { v.J1939_Device_ID = "255"; }, std::nullopt},
-      {"id 256", [](TPar_Gen& v) { v.J1939_Device_ID = "256"; }, 857},
-      {"id hex 0x10", [](TPar_Gen& v) { v.J1939_Device_ID = "0x10"; }, std::nullopt},
-      {"id hex 0x100", [](TPar_Gen& v) { v.J1939_Device_ID = "0x100"; }, 857},
+      {.name = "gateway off 999 passes", .texts = {{&P::Ethernet_GAT1, "999"}}},
+      {.name = "timeout 100000", .texts = {{&P::J1939_TIMEOUT, "100000"}}},
+      {.name = "timeout 100001", .texts = {{&P::J1939_TIMEOUT, "100001"}}, .message = 856},
+      {.name = "timeout letters", .texts = {{&P::J1939_TIMEOUT, "ten"}}, .message = 856},
+      {.name = "id 255", .texts = {{&P::J1939_Device_ID, "255"}}},
+      {.name = "id 256", .texts = {{&P::J1939_Device_ID, "256"}}, .message = 857},
+      {.name = "id hex 0x10", .texts = {{&P::J1939_Device_ID, "0x10"}}},
+      {.name = "id hex 0x100", .texts = {{&P::J1939_Device_ID, "0x100"}}, .message = 857},
       // Several faults: the first check in the order wins.
-      {"dns before revision",
-       [](TPar_Gen& v) {
-         v.Eth_Conn_Enable_DNS = true;
-         v.Eth_Conn_Secondary_DNS3 = "x";
-         v.EtherCAT_Slave_Revision_Number = "";
-         v.J1939_Device_ID = "999";
-       },
-       1569},
-      {"revision before name",
-       [](TPar_Gen& v) {
-         v.EtherCAT_Slave_Revision_Number = "x";
-         v.EtherCAT_Slave_Name = "";
-       },
-       412},
-      {"name before node",
-       [](TPar_Gen& v) {
-         v.EtherCAT_Slave_Name = " ";
-         v.EtherCAT_Slave_Node_Address = "0";
-       },
-       411},
-      {"node before ip",
-       [](TPar_Gen& v) {
-         v.EtherCAT_Slave_Node_Address = "0";
-         v.Ethernet_IP1 = "300";
-       },
-       989},
-      {"ip before mask",
-       [](TPar_Gen& v) {
-         v.Ethernet_IP4 = "300";
-         v.Ethernet_SM1 = "300";
-       },
-       723},
-      {"mask before gateway",
-       [](TPar_Gen& v) {
-         v.Ethernet_SM4 = "300";
-         v.Ethernet_EN_GAT = true;
-         v.Ethernet_GAT1 = "300";
-       },
-       727},
-      {"gateway before timeout",
-       [](TPar_Gen& v) {
-         v.Ethernet_EN_GAT = true;
-         v.Ethernet_GAT4 = "300";
-         v.J1939_TIMEOUT = "-5";
-       },
-       731},
-      {"timeout before id",
-       [](TPar_Gen& v) {
-         v.J1939_TIMEOUT = "";
-         v.J1939_Device_ID = "";
-       },
-       856},
+      {.name = "dns before revision",
+       .texts = {{&P::Eth_Conn_Secondary_DNS3, "x"},
+                 {&P::EtherCAT_Slave_Revision_Number, ""},
+                 {&P::J1939_Device_ID, "999"}},
+       .dns = true,
+       .message = 1569},
+      {.name = "revision before name",
+       .texts = {{&P::EtherCAT_Slave_Revision_Number, "x"}, {&P::EtherCAT_Slave_Name, ""}},
+       .message = 412},
+      {.name = "name before node",
+       .texts = {{&P::EtherCAT_Slave_Name, " "}, {&P::EtherCAT_Slave_Node_Address, "0"}},
+       .message = 411},
+      {.name = "node before ip",
+       .texts = {{&P::EtherCAT_Slave_Node_Address, "0"}, {&P::Ethernet_IP1, "300"}},
+       .message = 989},
+      {.name = "ip before mask",
+       .texts = {{&P::Ethernet_IP4, "300"}, {&P::Ethernet_SM1, "300"}},
+       .message = 723},
+      {.name = "mask before gateway",
+       .texts = {{&P::Ethernet_SM4, "300"}, {&P::Ethernet_GAT1, "300"}},
+       .gateway = true,
+       .message = 727},
+      {.name = "gateway before timeout",
+       .texts = {{&P::Ethernet_GAT4, "300"}, {&P::J1939_TIMEOUT, "-5"}},
+       .gateway = true,
+       .message = 731},
+      {.name = "timeout before id",
+       .texts = {{&P::J1939_TIMEOUT, ""}, {&P::J1939_Device_ID, ""}},
+       .message = 856},
   };
   // Each address part with DNS or gateway enabled has its own message.
-  std::string TPar_Gen::*const dns[] = {
-      &TPar_Gen::Eth_Conn_Primary_DNS1,   &TPar_Gen::Eth_Conn_Primary_DNS2,
-      &TPar_Gen::Eth_Conn_Primary_DNS3,   &TPar_Gen::Eth_Conn_Primary_DNS4,
-      &TPar_Gen::Eth_Conn_Secondary_DNS1, &TPar_Gen::Eth_Conn_Secondary_DNS2,
-      &TPar_Gen::Eth_Conn_Secondary_DNS3, &TPar_Gen::Eth_Conn_Secondary_DNS4};
+  const TField dns[] = {&P::Eth_Conn_Primary_DNS1,   &P::Eth_Conn_Primary_DNS2,
+                        &P::Eth_Conn_Primary_DNS3,   &P::Eth_Conn_Primary_DNS4,
+                        &P::Eth_Conn_Secondary_DNS1, &P::Eth_Conn_Secondary_DNS2,
+                        &P::Eth_Conn_Secondary_DNS3, &P::Eth_Conn_Secondary_DNS4};
   for (int i = 0; i < 8; ++i)
-    c.push_back({"dns part 256",
-                 [f = dns[i]](TPar_Gen& v) {
-                   v.Eth_Conn_Enable_DNS = true;
-                   v.*f = "256";
-                 },
-                 1563 + i});
-  std::string TPar_Gen::*const ip[] = {
-      &TPar_Gen::Ethernet_IP1,  &TPar_Gen::Ethernet_IP2,  &TPar_Gen::Ethernet_IP3,
-      &TPar_Gen::Ethernet_IP4,  &TPar_Gen::Ethernet_SM1,  &TPar_Gen::Ethernet_SM2,
-      &TPar_Gen::Ethernet_SM3,  &TPar_Gen::Ethernet_SM4,  &TPar_Gen::Ethernet_GAT1,
-      &TPar_Gen::Ethernet_GAT2, &TPar_Gen::Ethernet_GAT3, &TPar_Gen::Ethernet_GAT4};
+    c.push_back(
+        {.name = "dns part 256", .texts = {{dns[i], "256"}}, .dns = true, .message = 1563 + i});
+  const TField ip[] = {&P::Ethernet_IP1,  &P::Ethernet_IP2,  &P::Ethernet_IP3,  &P::Ethernet_IP4,
+                       &P::Ethernet_SM1,  &P::Ethernet_SM2,  &P::Ethernet_SM3,  &P::Ethernet_SM4,
+                       &P::Ethernet_GAT1, &P::Ethernet_GAT2, &P::Ethernet_GAT3, &P::Ethernet_GAT4};
   for (int i = 0; i < 12; ++i)
-    c.push_back({"ethernet part 256",
-                 [f = ip[i]](TPar_Gen& v) {
-                   v.Ethernet_EN_GAT = true;
-                   v.*f = "256";
-                 },
-                 720 + i});
+    c.push_back({.name = "ethernet part 256",
+                 .texts = {{ip[i], "256"}},
+                 .gateway = true,
+                 .message = 720 + i});
   return c;
 }
 
 TEST(Par_Gen_Check, First_Failing_Check_Gives_Its_Message) {
   for (const TCheck_Case& c : Check_Cases()) {
     TPar_Gen v;
-    c.edit(v);
+    for (const auto& [field, text] : c.texts)
+      v.*field = text;
+    v.Eth_Conn_Enable_DNS = c.dns;
+    v.Ethernet_EN_GAT = c.gateway;
+    v.Eth_Conn_DHCP_Cable = c.dhcp;
     EXPECT_EQ(Controllo_Dati(v), c.message) << c.name;
   }
 }
