@@ -13,14 +13,9 @@ namespace {
 
 std::string Reason(int err) { return std::strerror(err); }
 
-std::string Folder_Of(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// Writes data to a new temporary file beside `path`; returns its name.
+// Writes data to a new temporary file beside `path`, flushed to disk before it
+// is renamed, so that after a crash the name holds either the old or the new
+// content, never a torn file; returns its name.
 bool Write_Temp(const std::string& path, std::string_view data, std::string& temp,
                 std::string& error) {
   std::string pattern = path + ".tmp-XXXXXX";
@@ -51,7 +46,7 @@ bool Write_Temp(const std::string& path, std::string_view data, std::string& tem
     }
     done += static_cast<size_t>(n);
   }
-  if (fsync(fd) != 0) {
+  if (fdatasync(fd) != 0) {
     const int err = errno;
     close(fd);
     unlink(temp.c_str());
@@ -65,14 +60,6 @@ bool Write_Temp(const std::string& path, std::string_view data, std::string& tem
     return false;
   }
   return true;
-}
-
-void Sync_Folder(const std::string& path) {
-  const int dfd = open(Folder_Of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dfd >= 0) {
-    fsync(dfd);
-    close(dfd);
-  }
 }
 
 } // namespace
@@ -103,7 +90,6 @@ bool Write_Files_Safe(const std::vector<TFile_Write>& files, std::string& error)
         unlink(temps[j].c_str());
       return false;
     }
-    Sync_Folder(files[i].path);
   }
   return true;
 }

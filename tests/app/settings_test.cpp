@@ -10,7 +10,8 @@ using zentar::test::Write_Text;
 
 namespace {
 constexpr const char* Defaults_File =
-    "<Conf_Settings><lastproj><projectname></projectname></lastproj><lastipadd><ipaddress>192.168.2.205"
+    "<Conf_Settings><lastproj><projectname></projectname></"
+    "lastproj><lastipadd><ipaddress>192.168.2.205"
     "</ipaddress></lastipadd><lastlang><language>English</language></lastlang><lastinternet>"
     "<enable_internet>0</enable_internet><enable_update>0</enable_update>"
     "<enable_jump_field_tables>0</enable_jump_field_tables><Double_Click_Auto_Size>0"
@@ -19,8 +20,8 @@ constexpr const char* Defaults_File =
 
 TEST(Settings, MissingOrUnparsableFileGivesDefaults) {
   TTemp_Dir dir;
-  for (const char* content : {static_cast<const char*>(nullptr), "<Conf_Settings><lastproj>",
-                              "not xml at all"}) {
+  for (const char* content :
+       {static_cast<const char*>(nullptr), "<Conf_Settings><lastproj>", "not xml at all"}) {
     if (content) Write_Text(dir / "Zentar.xml", content);
     TApp_State s;
     s.Conf_Name = "stale";
@@ -42,8 +43,13 @@ TEST(Settings, FlagsAreSetOnlyByExactOne) {
     const char* text;
     bool set;
   };
-  for (const Case c : {Case{"1", true}, {"true", false}, {" 1", false}, {"01", false},
-                       {"1 ", false}, {"", false}, {"0", false}}) {
+  for (const Case c : {Case{"1", true},
+                       {"true", false},
+                       {" 1", false},
+                       {"01", false},
+                       {"1 ", false},
+                       {"", false},
+                       {"0", false}}) {
     Write_Text(dir / "Zentar.xml", std::string("<Other><lastinternet><enable_update>") + c.text +
                                        "</enable_update><Double_Click_Auto_Size>" + c.text +
                                        "</Double_Click_Auto_Size></lastinternet></Other>");

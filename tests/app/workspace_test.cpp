@@ -50,7 +50,8 @@ TEST(Workspace, CreateProjectFolderChecksInOrder) {
       {std::string(300, 'x'), TNew_Project_Result::Not_Creatable},
       {" Line 1 ", TNew_Project_Result::Ok},
   };
-  for (const Case& c : cases) EXPECT_EQ(Create_Project_Folder(p, c.name), c.result) << c.name;
+  for (const Case& c : cases)
+    EXPECT_EQ(Create_Project_Folder(p, c.name), c.result) << c.name;
   EXPECT_FALSE(Folder_Exists(dir / "Existing/inner"));
   EXPECT_FALSE(Folder_Exists(dir / "../outside"));
   // The name is taken as typed; the new folder holds only an empty bin folder.
@@ -60,7 +61,8 @@ TEST(Workspace, CreateProjectFolderChecksInOrder) {
 
 TEST(Workspace, ListingSkipsFilesAndHiddenFoldersAndSortsWithoutCase) {
   TTemp_Dir dir;
-  for (const char* name : {"beta", "Alpha", "gamma", ".git"}) mkdir((dir / name).c_str(), 0755);
+  for (const char* name : {"beta", "Alpha", "gamma", ".git"})
+    mkdir((dir / name).c_str(), 0755);
   Write_Text(dir / "notes.txt", "x");
   const std::vector<std::string> list = Load_Existing_Configuration(dir.Path());
   EXPECT_EQ(list, (std::vector<std::string>{"Alpha", "beta", "gamma"}));

@@ -90,7 +90,8 @@ TEST(Table_File, SectionsRoundTripToTheSameBytes) {
 
 TEST(Table_File, SurplusRowsAreCountedAndReported) {
   TTemp_Dir dir;
-  Write_Text(dir / "t.xml", "<R><row PGN=\"1\"/><row PGN=\"2\"/><row PGN=\"3\"/><row PGN=\"4\"/></R>");
+  Write_Text(dir / "t.xml",
+             "<R><row PGN=\"1\"/><row PGN=\"2\"/><row PGN=\"3\"/><row PGN=\"4\"/></R>");
   TGrid g = Make_Grid(2);
   const TTable_Load_Result r = Load_Table(dir / "t.xml", Flat_File(), {&g});
   EXPECT_TRUE(r.ok);

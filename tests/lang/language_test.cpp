@@ -80,9 +80,17 @@ TEST(Read_Language_File, Encodings) {
   };
   const Case cases[] = {
       {"utf-8 with mark", "\xEF\xBB\xBFSTR0 = Inizio \xC3\xA8", "Inizio \xC3\xA8"},
-      {"utf-16le", Utf16(u"STR0 = D\u00e9but \u20ac\r\nSTR1 = x", false), "D\xC3\xA9" "but \xE2\x82\xAC"},
+      {"utf-16le", Utf16(u"STR0 = D\u00e9but \u20ac\r\nSTR1 = x", false),
+       "D\xC3\xA9"
+       "but \xE2\x82\xAC"},
       {"utf-16be", Utf16(u"STR0 = \u00c4nderung", true), "\xC3\x84nderung"},
-      {"windows-1252", "STR0 = Pr\xE9" "c\xE9" "dent \x80 \x93", "Pr\xC3\xA9" "c\xC3\xA9" "dent \xE2\x82\xAC \xE2\x80\x9C"},
+      {"windows-1252",
+       "STR0 = Pr\xE9"
+       "c\xE9"
+       "dent \x80 \x93",
+       "Pr\xC3\xA9"
+       "c\xC3\xA9"
+       "dent \xE2\x82\xAC \xE2\x80\x9C"},
       {"windows-1252 pilcrow", "STR0 = \xB6 x \xB6", " x "},
       {"utf-16 pilcrow", Utf16(u"STR0 = \u00b6 x \u00b6", false), " x "},
   };

@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -39,7 +39,8 @@ TEST_F(Main_Window_Test, FirstStartInAnEmptyFolder) {
               Folder_Exists(app / "LANGUAGE"));
   EXPECT_EQ(w.width(), 694);
   EXPECT_EQ(w.height(), 528);
-  EXPECT_EQ(w.windowTitle().toStdString(), "Tavrel - Configurator CF44K10 - EtherCAT Slave / J1939 ");
+  EXPECT_EQ(w.windowTitle().toStdString(),
+            "Tavrel - Configurator CF44K10 - EtherCAT Slave / J1939 ");
   EXPECT_EQ(Label(w.L_Name_Conf), "None Configuration Opened ");
   EXPECT_EQ(Label(w.L_Name_Conf_L2), "Use Step1 to open or create new configuration");
   EXPECT_EQ(w.Btn_CreateBin->geometry(), QRect(80, 376, 170, 36));
@@ -47,9 +48,9 @@ TEST_F(Main_Window_Test, FirstStartInAnEmptyFolder) {
   EXPECT_FALSE(w.Timer_Update->isActive());
   EXPECT_FALSE(w.LL_Update->isVisibleTo(&w));
   // Every step past the first reports that no configuration is active.
-  for (TLb_Button* b : {w.Btn_Prm_Gen, w.Btn_EtherCAT_Set_Group, w.Btn_EtherCAT_Set_Access,
-                        w.Btn_CAN_Rec_Frame, w.Btn_CAN_Send_Frame, w.Btn_EtherCAT_ESI_File,
-                        w.Btn_CreateBin}) {
+  for (TLb_Button* b :
+       {w.Btn_Prm_Gen, w.Btn_EtherCAT_Set_Group, w.Btn_EtherCAT_Set_Access, w.Btn_CAN_Rec_Frame,
+        w.Btn_CAN_Send_Frame, w.Btn_EtherCAT_ESI_File, w.Btn_CreateBin}) {
     dialogs.Clear();
     b->click();
     EXPECT_EQ(dialogs.Errors(), std::vector<std::string>{"Error! Project not Valid"})
@@ -84,7 +85,8 @@ TEST_F(Main_Window_Test, RememberedConfigurationOpensOnlyWhenItsFolderExists) {
     EXPECT_NE(saved.find("<enable_internet>1</enable_internet>"), std::string::npos);
   }
   ASSERT_EQ(mkdir((app / "PROJECTS/Line7").c_str(), 0755), 0);
-  Write_Text(app / "LANGUAGE/English.lng", "STR11 = \xB6" "Aperta: \xB6\r\nSTR15 = Nuova\r\n");
+  Write_Text(app / "LANGUAGE/English.lng", "STR11 = \xB6"
+                                           "Aperta: \xB6\r\nSTR15 = Nuova\r\n");
   TFZentaroFirmWare w(dialogs, app.Path());
   EXPECT_EQ(App_State.Conf_Path, app / "PROJECTS/Line7");
   EXPECT_EQ(App_State.File_ParGen, app / "PROJECTS/Line7/ParGen.xml");
@@ -155,7 +157,8 @@ TEST_F(Main_Window_Test, OpenPreselectsTheActiveConfiguration) {
   dlg.FormShow();
   EXPECT_EQ(dlg.ListBox1->count(), 0);
   EXPECT_EQ(dlg.Name_Conf, "");
-  for (const char* n : {"zeta", "Beta", "alpha"}) mkdir((app / "PROJECTS/" + n).c_str(), 0755);
+  for (const char* n : {"zeta", "Beta", "alpha"})
+    mkdir((app / "PROJECTS/" + n).c_str(), 0755);
   Write_Text(app / "PROJECTS/file.xml", "x");
   App_State.Conf_Path = app / "PROJECTS/BETA";
   dlg.FormShow();
