@@ -42,8 +42,8 @@ TGrid Full_Grid() {
   TGrid g(513, std::vector<TTable_Column>(12));
   for (int r = 1; r <= 512; ++r)
     for (int c = 1; c <= 11; ++c)
-      g.Set_Text(c, r,
-                 c == 5 ? "Mnemonic of row " + std::to_string(r) : "$" + std::to_string(r * 7 + c));
+      g.Set_Text(c, r, (c == 5 ? std::string("Mnemonic of row ") : std::string("$")) +
+                           std::to_string(c == 5 ? r : r * 7 + c));
   return g;
 }
 
