@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
 
 namespace zentar {
@@ -439,6 +440,13 @@ bool TFParGen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFParGen::Show_Values(const TPar_Gen& values) {
+  // The length limits hold for typing; a longer text from the file is shown
+  // and saved whole rather than cut.
+  const auto limit = [](QLineEdit* e, int typed, const QString& text) {
+    e->setMaxLength(std::max<int>(typed, static_cast<int>(text.size())));
+  };
+  limit(E_EthConn_Device_Name, Device_Name_Length, Q(values.Eth_Conn_Device_Name));
+  limit(E_EtherCAT_Slave_Name, Slave_Name_Length, Q(values.EtherCAT_Slave_Name));
   for (const TText_Field& f : text_fields_)
     f.edit->setText(Q(values.*f.field));
   for (const TFlag_Field& f : flag_fields_)

@@ -143,6 +143,16 @@ TEST_F(TFParGen_Test, Every_Key_Goes_Through_The_Controls_Unchanged) {
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(Read_Text(path), file);
 
+  // Typing stops at 31 and 15 characters; a longer stored name is kept whole.
+  EXPECT_EQ(w.E_EthConn_Device_Name->maxLength(), 31);
+  EXPECT_EQ(w.E_EtherCAT_Slave_Name->maxLength(), 15);
+  Write_Text(path,
+             "<Par_Gen><EtherCAT_Slave_Name>abcdefghijklmnopqrst</EtherCAT_Slave_Name></Par_Gen>");
+  w.FormShow();
+  EXPECT_EQ(w.E_EtherCAT_Slave_Name->text().toStdString(), "abcdefghijklmnopqrst");
+  w.Btn_OKClick();
+  EXPECT_NE(Read_Text(path).find(">abcdefghijklmnopqrst<"), std::string::npos);
+
   // A stored baud rate outside the list shows 250K and is saved as 6.
   Write_Text(path, "<Par_Gen><J1939_BAUDRATE>10</J1939_BAUDRATE></Par_Gen>");
   w.FormShow();
