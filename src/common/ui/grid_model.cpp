@@ -7,6 +7,11 @@ namespace zentar {
 
 TGrid_Model::TGrid_Model(TGrid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {}
 
+bool TGrid_Model::Valid(const QModelIndex& index) const {
+  return index.isValid() && index.model() == this && index.row() < rowCount() &&
+         index.column() < columnCount();
+}
+
 bool TGrid_Model::Is_Check_Cell(int col, int row) const {
   return grid_.Column(col).kind == TColumn_Kind::Check_Box || grid_.Cell(col, row).has_check;
 }
@@ -36,7 +41,7 @@ int TGrid_Model::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TGrid_Model::data(const QModelIndex& index, int role) const {
-  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+  if (!Valid(index)) return {};
   const int col = Grid_Col(index), row = Grid_Row(index);
   const TTable_Column& column = grid_.Column(col);
   const TCell& cell = grid_.Cell(col, row);
@@ -75,7 +80,7 @@ QVariant TGrid_Model::headerData(int section, Qt::Orientation orientation, int r
 }
 
 Qt::ItemFlags TGrid_Model::flags(const QModelIndex& index) const {
-  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+  if (!Valid(index)) return Qt::NoItemFlags;
   const int col = Grid_Col(index), row = Grid_Row(index);
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   if (!grid_.Editable(col, row)) return f;
@@ -83,7 +88,7 @@ Qt::ItemFlags TGrid_Model::flags(const QModelIndex& index) const {
 }
 
 bool TGrid_Model::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return false;
+  if (!Valid(index)) return false;
   const int col = Grid_Col(index), row = Grid_Row(index);
   if (!grid_.Editable(col, row)) return false;
   const TTable_Column& column = grid_.Column(col);

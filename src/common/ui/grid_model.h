@@ -44,6 +44,8 @@ signals:
   void Cell_Changed(int col, int row);
 
 private:
+  bool Valid(const QModelIndex& index) const;
+
   TGrid& grid_;
   QStringList hints_;
 };

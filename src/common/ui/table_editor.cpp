@@ -26,7 +26,12 @@ TTable_Editor::TTable_Editor(TDialog_Service& dialogs, QWidget* parent)
   setFont(Tahoma_Pixel_Font(11));
 }
 
-TTable_Editor::~TTable_Editor() = default;
+TTable_Editor::~TTable_Editor() {
+  // The views read their grids until they are gone: remove them before the grids.
+  delete PageControl1;
+  for (const auto& g : grids_)
+    if (!g->page) delete g->view;
+}
 
 void TTable_Editor::Declare_Editor(const TEditor_Texts& texts, int client_width,
                                    int client_height) {
