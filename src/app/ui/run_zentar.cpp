@@ -4,6 +4,7 @@
 #include "app/ui/TFNew_Project.h"
 #include "app/ui/TFOpenConf.h"
 #include "app/ui/TFZentaroFirmWare.h"
+#include "params/ui/TFParGen.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -19,9 +20,11 @@ int Run_Zentar(int argc, char** argv, bool exit_when_shown) {
   TFZentaroFirmWare main_window(dialogs, QCoreApplication::applicationDirPath().toStdString());
   TFNew_Project new_project(dialogs, &main_window);
   TFOpenConf open_conf(dialogs, &main_window);
+  TFParGen par_gen(dialogs, &main_window);
   auto& w = main_window.Windows;
   w.FNew_Project = &new_project;
   w.FOpenConf = &open_conf;
+  w.FParGen = &par_gen;
 
   main_window.show();
   if (exit_when_shown) {
