@@ -31,7 +31,7 @@ void Clear_Row_Check(TGrid& grid, int row, bool first_column_flag) {
   }
 }
 
-// Common checks of both paste variants; true when the paste may go ahead.
+// The checks both paste variants make, in order; Pasted when the row may be written.
 TPaste_Result Paste_Checks(const TGrid& grid, int row, bool do_copy,
                            const std::vector<std::string>& copied_row, bool trim_used,
                            const TConfirm_Overwrite& confirm_overwrite) {
