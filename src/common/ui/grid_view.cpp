@@ -81,7 +81,9 @@ void TGrid_Delegate::paint(QPainter* painter, const QStyleOptionViewItem& option
   QStyle* style = widget ? widget->style() : QApplication::style();
   style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
   QStyleOptionViewItem check = option;
-  check.rect = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &opt, widget);
+  const int w = style->pixelMetric(QStyle::PM_IndicatorWidth, &option, widget);
+  const int h = style->pixelMetric(QStyle::PM_IndicatorHeight, &option, widget);
+  check.rect = QRect(0, 0, w, h);
   check.rect.moveCenter(option.rect.center());
   check.state = option.state & ~QStyle::State_HasFocus;
   check.state |= state.toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off;
