@@ -111,9 +111,15 @@ bool Compile_Images(const TProject_Files& files, TImages& images, std::string& e
 
 bool Write_Image_Files(const std::string& project_dir, const TImages& images, std::string& error) {
   const std::string bin = project_dir + "/bin";
-  if (!Folder_Exists(bin) && mkdir(bin.c_str(), 0777) != 0 && errno != EEXIST) {
-    error = bin + ": " + std::strerror(errno);
-    return false;
+  if (!Folder_Exists(bin)) {
+    if (File_Exists(bin)) {
+      error = bin + ": " + std::strerror(ENOTDIR);
+      return false;
+    }
+    if (mkdir(bin.c_str(), 0777) != 0 && errno != EEXIST) {
+      error = bin + ": " + std::strerror(errno);
+      return false;
+    }
   }
   const auto as_text = [](const std::vector<uint8_t>& bytes) {
     return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
