@@ -4,6 +4,8 @@
 #include "app/ui/TFNew_Project.h"
 #include "app/ui/TFOpenConf.h"
 #include "app/ui/TFZentaroFirmWare.h"
+#include "ethercat/ui/TFEtherCATSlave.h"
+#include "ethercat/ui/TFEtherCATSlave_Group.h"
 #include "params/ui/TFParGen.h"
 
 #include <QApplication>
@@ -21,10 +23,14 @@ int Run_Zentar(int argc, char** argv, bool exit_when_shown) {
   TFNew_Project new_project(dialogs, &main_window);
   TFOpenConf open_conf(dialogs, &main_window);
   TFParGen par_gen(dialogs, &main_window);
+  TFEtherCATSlave ethercat_slave(dialogs, &main_window);
+  TFEtherCATSlave_Group ethercat_group(dialogs, &main_window); // last, as the other editors
   auto& w = main_window.Windows;
   w.FNew_Project = &new_project;
   w.FOpenConf = &open_conf;
   w.FParGen = &par_gen;
+  w.FEtherCATSlave = &ethercat_slave;
+  w.FEtherCATSlave_Group = &ethercat_group;
 
   main_window.show();
   if (exit_when_shown) {
