@@ -52,23 +52,10 @@ TFParGen::TFParGen(TDialog_Service& dialogs, QWidget* parent) : TZentar_Dialog(d
   Make_Title_Panel();
   Make_Button_Panel();
 
-  Btn_OK = new TLb_Button(P_Button);
-  Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
-  Btn_OK->Set_Glyph(QStyle::SP_DialogApplyButton);
-  Btn_Cancel = new TLb_Button(P_Button);
-  Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-  Btn_Cancel->Set_Glyph(QStyle::SP_DialogCancelButton);
-  for (TLb_Button* b : {Btn_OK, Btn_Cancel}) {
-    // Enter in a field must not confirm the window.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    b->resize(110, 28);
-  }
-  connect(Btn_OK, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
-  connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
-
   CPG = new TCategory_Panel_Group(this);
   CPG->setObjectName(QStringLiteral("CPG"));
+  // The group itself is no tab stop: the focus goes from control to control.
+  CPG->setFocusPolicy(Qt::NoFocus);
   CP_Ethernet_Connection = CPG->Add_Panel(QStringLiteral("CP_Ethernet_Connection"));
   CP_EtherCAT_Slave = CPG->Add_Panel(QStringLiteral("CP_EtherCAT_Slave"));
   CP_J1939 = CPG->Add_Panel(QStringLiteral("CP_J1939"));
@@ -141,6 +128,24 @@ TFParGen::TFParGen(TDialog_Service& dialogs, QWidget* parent) : TZentar_Dialog(d
   E_Ethernet_GAT2 = gat[1];
   E_Ethernet_GAT3 = gat[2];
   E_Ethernet_GAT4 = gat[3];
+
+  // The buttons are created after the panels' controls, so that the focus
+  // chain starts at the first control of panel 1 and the window opens with
+  // the focus there, not on OK.
+  Btn_OK = new TLb_Button(P_Button);
+  Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
+  Btn_OK->Set_Glyph(QStyle::SP_DialogApplyButton);
+  Btn_Cancel = new TLb_Button(P_Button);
+  Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+  Btn_Cancel->Set_Glyph(QStyle::SP_DialogCancelButton);
+  for (TLb_Button* b : {Btn_OK, Btn_Cancel}) {
+    // Enter in a field must not confirm the window.
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    b->resize(110, 28);
+  }
+  connect(Btn_OK, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
+  connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   using P = TPar_Gen;
   text_fields_ = {

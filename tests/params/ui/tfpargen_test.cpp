@@ -207,6 +207,34 @@ TEST_F(TFParGen_Test, Unreadable_And_Unwritable_Files_Are_Reported) {
   EXPECT_NE(w.result(), QDialog::Accepted);
 }
 
+TEST_F(TFParGen_Test, Tab_Order_Follows_The_Panels_And_The_Window_Opens_On_The_First_Field) {
+  w.FormShow();
+  Show_Active();
+  EXPECT_EQ(QApplication::focusWidget(), w.E_EthConn_Device_Name);
+  const std::vector<QWidget*> expected = {
+      // panel 1
+      w.E_EthConn_Device_Name, w.CB_EthConn_En_DHCP_Cable, w.CB_EthConn_En_DHCP_WiFi,
+      w.CB_EthConn_Enable_DNS, w.E_EthConn_Pri_DNS_IP1, w.E_EthConn_Pri_DNS_IP2,
+      w.E_EthConn_Pri_DNS_IP3, w.E_EthConn_Pri_DNS_IP4, w.E_EthConn_Sec_DNS_IP1,
+      w.E_EthConn_Sec_DNS_IP2, w.E_EthConn_Sec_DNS_IP3, w.E_EthConn_Sec_DNS_IP4,
+      // panel 2
+      w.E_EtherCAT_Slave_Revision_Number, w.E_EtherCAT_Slave_Name, w.E_EtherCAT_Slave_Node_Address,
+      w.CB_EtherCAT_Slave_Clear_Data,
+      // panel 3
+      w.CB_J1939_Baudrate, w.E_J1939_TimeOut, w.CB_J1939_Enable_Peer_To_Peer, w.E_J1939_ID_Device,
+      // panel 4
+      w.E_Ethernet_IP1, w.E_Ethernet_IP2, w.E_Ethernet_IP3, w.E_Ethernet_IP4, w.E_Ethernet_SM1,
+      w.E_Ethernet_SM2, w.E_Ethernet_SM3, w.E_Ethernet_SM4, w.CB_Ethernet_En_GAT, w.E_Ethernet_GAT1,
+      w.E_Ethernet_GAT2, w.E_Ethernet_GAT3, w.E_Ethernet_GAT4,
+      // buttons
+      w.Btn_OK, w.Btn_Cancel};
+  // Every tab stop of the window, starting after the window itself.
+  std::vector<QWidget*> chain;
+  for (QWidget* x = w.nextInFocusChain(); x != &w; x = x->nextInFocusChain())
+    if (x->focusPolicy() & Qt::TabFocus) chain.push_back(x);
+  EXPECT_EQ(chain, expected);
+}
+
 TEST_F(TFParGen_Test, Dhcp_Disables_The_Fixed_Address_And_Wifi_Stays_Off) {
   Write_Text(path, "<Par_Gen><Eth_Conn_DHCP_Cable>1</Eth_Conn_DHCP_Cable>"
                    "<Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>"
