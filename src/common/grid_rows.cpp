@@ -18,16 +18,17 @@ void Move_Cell_Check(const TCell& from, TCell& to) {
   to.read_only = from.read_only;
 }
 
-// The row a Delete or Insert leaves empty. Cells keep only the locks of their
-// column, so the row can be filled in again.
-void Clear_Row_Check(TGrid& grid, int row, bool first_column_flag) {
+// The row a Delete or Insert leaves empty: check boxes cleared except that of
+// column 1 with the first-column flag, texts emptied, every cell locked (the
+// last row after a Delete) or editable (the new row of an Insert).
+void Clear_Row_Check(TGrid& grid, int row, bool first_column_flag, bool read_only) {
   for (int c = 1; c < grid.Col_Count(); ++c) {
     TCell& cell = grid.Cell(c, row);
     if (cell.has_check)
       cell.checked = c == 1 && first_column_flag;
     else
       cell.text.clear();
-    cell.read_only = false;
+    cell.read_only = read_only;
   }
 }
 
@@ -115,7 +116,7 @@ void Delete_Row_Check(int row, TGrid& grid, bool first_column_flag) {
   for (int a = row; a < last; ++a)
     for (int c = 1; c < grid.Col_Count(); ++c)
       Move_Cell_Check(grid.Cell(c, a + 1), grid.Cell(c, a));
-  Clear_Row_Check(grid, last, first_column_flag);
+  Clear_Row_Check(grid, last, first_column_flag, true);
 }
 
 void Insert_Row_Check(int row, TGrid& grid, bool first_column_flag) {
@@ -123,7 +124,7 @@ void Insert_Row_Check(int row, TGrid& grid, bool first_column_flag) {
   for (int a = grid.Last_Row() - 1; a >= row; --a)
     for (int c = 1; c < grid.Col_Count(); ++c)
       Move_Cell_Check(grid.Cell(c, a), grid.Cell(c, a + 1));
-  Clear_Row_Check(grid, row, first_column_flag);
+  Clear_Row_Check(grid, row, first_column_flag, false);
 }
 
 void Copy_Row_Check(const TGrid& grid, int row, std::vector<std::string>& copied_row,

@@ -46,7 +46,10 @@ TPaste_Result Paste_Row(TGrid& grid, int row, bool do_copy,
                         const std::vector<std::string>& copied_row,
                         const TConfirm_Overwrite& confirm_overwrite);
 
-// String grids with check-box cells.
+// String grids with check-box cells. Rows move with their check-box states,
+// texts and cell locks. Delete leaves the last row empty and locked until the
+// grid is cleared again; Insert leaves the new row empty and editable. Column
+// 1's check box is ticked in that row with `first_column_flag`.
 void Delete_Row_Check(int row, TGrid& grid, bool first_column_flag);
 void Insert_Row_Check(int row, TGrid& grid, bool first_column_flag);
 void Copy_Row_Check(const TGrid& grid, int row, std::vector<std::string>& copied_row,

@@ -99,20 +99,27 @@ TEST(Check_Rows, Delete_And_Insert_Move_States_And_Locks) {
   EXPECT_FALSE(g.Cell(1, 2).checked); // old row 3 with its state and lock
   EXPECT_EQ(g.Text(2, 2), "r3c2");
   EXPECT_TRUE(g.Cell(2, 2).read_only);
-  // The cleared last row: enabled, empty, and editable again.
+  // The cleared last row: enabled, empty, every cell locked.
   EXPECT_TRUE(g.Cell(1, Rows).checked);
   EXPECT_EQ(g.Text(2, Rows), "");
   for (int c = 1; c < g.Col_Count(); ++c)
-    EXPECT_FALSE(g.Cell(c, Rows).read_only);
-  EXPECT_FALSE(g.Editable(4, Rows)); // the column's own lock stays
+    EXPECT_TRUE(g.Cell(c, Rows).read_only) << c;
+  // A second delete moves that lock up with the row.
+  Delete_Row_Check(Rows - 1, g, true);
+  EXPECT_TRUE(g.Cell(2, Rows - 1).read_only);
+  EXPECT_TRUE(g.Cell(2, Rows).read_only);
+  EXPECT_FALSE(g.Cell(2, Rows - 2).read_only);
 
   Insert_Row_Check(2, g, false);
   EXPECT_FALSE(g.Cell(1, 2).checked);
   EXPECT_EQ(g.Text(2, 2), "");
-  EXPECT_FALSE(g.Cell(2, 2).read_only);
+  for (int c = 1; c < g.Col_Count(); ++c)
+    EXPECT_FALSE(g.Cell(c, 2).read_only) << c; // the new row is editable
+  EXPECT_FALSE(g.Editable(4, 2));              // the column's own lock stays
   EXPECT_FALSE(g.Cell(1, 3).checked);
   EXPECT_EQ(g.Text(2, 3), "r3c2");
   EXPECT_TRUE(g.Cell(2, 3).read_only);
+  EXPECT_TRUE(g.Cell(2, Rows).read_only); // the locked rows moved down
   Expect_Numbers(g);
 }
 

@@ -214,7 +214,8 @@ TEST_F(EtherCAT_Window_Test, Row_Buttons_Keep_Layout_And_Groups_Current) {
   w.Btn_MoveClick(false); // nothing below the last row
   EXPECT_EQ(s.grid.current_row, 256);
 
-  // Delete row 1: rows move up, the last row comes back enabled and empty.
+  // Delete row 1: rows move up, the last row comes back enabled, empty and
+  // locked until the next showing.
   s.grid.Cell(1, 256).checked = false;
   s.view->Set_Current(2, 1);
   dialogs.Clear();
@@ -223,7 +224,8 @@ TEST_F(EtherCAT_Window_Test, Row_Buttons_Keep_Layout_And_Groups_Current) {
   EXPECT_EQ(dialogs.shown.at(0).text, "Are you sure to delete the Row number 1");
   EXPECT_EQ(s.grid.Text(2, 1), "Array");
   EXPECT_TRUE(s.grid.Cell(1, 256).checked);
-  EXPECT_TRUE(s.grid.Editable(2, 256));
+  EXPECT_FALSE(s.grid.Editable(2, 256));
+  EXPECT_FALSE(s.view->Model().flags(s.view->Model().Index_Of(1, 256)) & Qt::ItemIsUserCheckable);
   EXPECT_EQ(Column(s, 6, 3), (std::vector<std::string>{"0", "0", ""}));
 
   // Insert at row 1: an empty enabled row ends the table there.
