@@ -389,7 +389,10 @@ void TFParGen::KeyPress(QObject* sender, QChar& key) {
   key = QChar();
   if (index + 1 >= chain->size()) return; // the last part keeps the focus
   QLineEdit* next = (*chain)[index + 1];
-  if (next->isVisible() && next->isEnabled()) next->setFocus(Qt::TabFocusReason);
+  if (!next->isVisible() || !next->isEnabled()) return;
+  next->setFocus(Qt::TabFocusReason);
+  // As with Tab, the field that takes the focus is scrolled into view.
+  CPG->ensureWidgetVisible(next);
 }
 
 void TFParGen::FormMouseWheel(const QPoint& global_pos, int delta, bool& handled) {

@@ -285,6 +285,17 @@ TEST_F(TFParGen_Test, Point_Key_Moves_Along_The_Address_Chains) {
       QWidget* expected = i + 1 < chain.size() ? chain[i + 1] : chain[i];
       EXPECT_EQ(QApplication::focusWidget(), expected) << i;
     }
+  // The part that takes the focus is scrolled into view: at the opening
+  // height the gateway row lies below the visible part of the group.
+  QWidget* client = w.CPG->viewport();
+  w.CPG->verticalScrollBar()->setValue(0);
+  w.E_Ethernet_SM4->setFocus();
+  ASSERT_FALSE(client->rect().contains(
+      QRect(w.E_Ethernet_GAT1->mapTo(client, QPoint(0, 0)), w.E_Ethernet_GAT1->size())));
+  Type(w.E_Ethernet_SM4, Qt::Key_Period, QStringLiteral("."));
+  ASSERT_EQ(QApplication::focusWidget(), w.E_Ethernet_GAT1);
+  EXPECT_TRUE(client->rect().contains(
+      QRect(w.E_Ethernet_GAT1->mapTo(client, QPoint(0, 0)), w.E_Ethernet_GAT1->size())));
   // Other keys pass unchanged; a point elsewhere is typed normally.
   w.E_Ethernet_IP1->setFocus();
   Type(w.E_Ethernet_IP1, Qt::Key_A, QStringLiteral("a"));
