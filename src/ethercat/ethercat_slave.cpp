@@ -64,9 +64,10 @@ TTable_Section Var_Section(bool SlaveMaster) {
   enable.ticked_unless_n = true;
   s.columns = {enable, Attr("Type", c.type), Attr("Length", c.length), Attr("Name", c.name)};
   if (SlaveMaster) s.columns.push_back(Attr("InitValue", c.init_value));
-  // Layout and groups are always computed again after loading.
-  s.columns.push_back(Attr("Position", c.position, false));
-  s.columns.push_back(Attr("BitStart", c.bit_start, false));
+  // Position and Start Bit are read and then computed again for every row of
+  // the table; the Group attribute is informative and never read.
+  s.columns.push_back(Attr("Position", c.position));
+  s.columns.push_back(Attr("BitStart", c.bit_start));
   s.columns.push_back(Attr("Group", c.group, false));
   s.columns.push_back(Attr("Mnemonic", c.mnemonic));
   s.key_column = c.type;

@@ -78,8 +78,9 @@ bool CheckArraySting(std::string_view InitValue);
 // failing check.
 TTable_Error Controllo_dati(const TGrid& stm, const TGrid& mts);
 
-// Root, sections and attributes of the variables file. Position, BitStart and
-// Group are written but never read back.
+// Root, sections and attributes of the variables file. Group is written but
+// never read back; Position and BitStart are read, then recomputed for the
+// rows of the table.
 const TTable_File& Var_File();
 
 // Fills both grids from the file, locks the Length cells by type, then

@@ -325,6 +325,8 @@ TEST_F(TVar_File, Loading_Recomputes_Layout_And_Reads_Enable_Leniently) {
                          "<row Enable=\"N\" Type=\"Int16\" Length=\"2\"/>"
                          "<row Enable=\"x\" Type=\"Int16\" Length=\"7\" Name=\"\"/>"
                          "<row Enable=\"\" Type=\"UInt8\"/>"
+                         "<row Type=\" \" Position=\"8\" BitStart=\"2\" Group=\"Old\"/>"
+                         "<row Type=\"Int8\" Position=\"9\" BitStart=\"0\"/>"
                          "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>"
                          "<row Enable=\"Y\" Type=\"String\" Length=\"4\" Position=\"3\"/>"
                          "<row Enable=\"Y\" Type=\"Int8\" Length=\"1\"/>"
@@ -341,6 +343,11 @@ TEST_F(TVar_File, Loading_Recomputes_Layout_And_Reads_Enable_Leniently) {
   EXPECT_EQ(Column_Texts(stm, 6, 4), (std::vector<std::string>{"0", "0", "1", "3"}));
   EXPECT_EQ(Column_Texts(stm, 7, 4), (std::vector<std::string>{"0", "0", "0", "0"}));
   EXPECT_EQ(Column_Texts(stm, 8, 4), (std::vector<std::string>{"G", "", "G", "G"}));
+  // Below the end of the table the file's layout texts stay as read; Group is never read.
+  EXPECT_EQ(stm.Text(6, 5), "8");
+  EXPECT_EQ(stm.Text(7, 5), "2");
+  EXPECT_EQ(stm.Text(6, 6), "9");
+  EXPECT_EQ(stm.Text(8, 5), "G"); // from the groups, not "Old"
   EXPECT_EQ(Column_Texts(mts, 5, 2), (std::vector<std::string>{"0", "5"}));
   EXPECT_TRUE(mts.Cell(1, 3).checked); // rows beyond the file: enabled, empty
   EXPECT_EQ(mts.Text(2, 3), "");
