@@ -432,7 +432,10 @@ bool TFParGen::eventFilter(QObject* watched, QEvent* event) {
     const QString text = key_event->text();
     if (text.size() == 1) {
       auto* edit = qobject_cast<QLineEdit*>(watched);
-      if (edit && digits_only_.contains(edit) && text[0].isPrint() && !text[0].isDigit())
+      // Digits-only edits take 0 to 9; other scripts' digits are no integer text.
+      const QChar c = text[0];
+      if (edit && digits_only_.contains(edit) && c.isPrint() &&
+          !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
         return true;
       QChar key = text[0];
       KeyPress(watched, key);

@@ -311,6 +311,8 @@ TEST_F(TFParGen_Test, Point_Key_Moves_Along_The_Address_Chains) {
   // Revision number and node address take typed digits only.
   w.E_EtherCAT_Slave_Node_Address->setFocus();
   Type(w.E_EtherCAT_Slave_Node_Address, Qt::Key_X, QStringLiteral("x"));
+  Type(w.E_EtherCAT_Slave_Node_Address, Qt::Key_unknown, QString(QChar(0x0663))); // Arabic-Indic 3
+  Type(w.E_EtherCAT_Slave_Node_Address, Qt::Key_Space, QStringLiteral(" "));
   Type(w.E_EtherCAT_Slave_Node_Address, Qt::Key_2, QStringLiteral("2"));
   EXPECT_EQ(w.E_EtherCAT_Slave_Node_Address->text().toStdString(), "12");
 }
