@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "common/grid_rows.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionHeader>
 
 namespace zentar {
 
@@ -166,6 +168,33 @@ TGrid_View::TGrid_View(TGrid& grid, QWidget* parent)
     if (on_double_click) on_double_click(0, section + 1);
   });
   connect(delegate_, &TGrid_Delegate::Enter_Pressed, this, &TGrid_View::Enter_In_Editor);
+
+  // The fixed cell of row 0 and column 0 shows the row-number column's header
+  // text; a click on it selects nothing.
+  setCornerButtonEnabled(false);
+  corner_ = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+  if (corner_) {
+    corner_->installEventFilter(this);
+    connect(model_, &QAbstractItemModel::headerDataChanged, corner_, qOverload<>(&QWidget::update));
+  }
+}
+
+bool TGrid_View::eventFilter(QObject* object, QEvent* event) {
+  if (object != corner_ || event->type() != QEvent::Paint)
+    return QTableView::eventFilter(object, event);
+  QPainter painter(corner_);
+  QStyleOptionHeader opt;
+  opt.initFrom(corner_);
+  opt.state = QStyle::State_Enabled | QStyle::State_Raised | QStyle::State_Horizontal;
+  opt.rect = corner_->rect();
+  opt.position = QStyleOptionHeader::OnlyOneSection;
+  opt.orientation = Qt::Horizontal;
+  opt.text = QString::fromStdString(grid_.Text(0, 0));
+  opt.textAlignment = Qt::AlignCenter;
+  opt.fontMetrics = horizontalHeader()->fontMetrics();
+  painter.setFont(horizontalHeader()->font());
+  style()->drawControl(QStyle::CE_Header, &opt, &painter, corner_);
+  return true;
 }
 
 void TGrid_View::Apply_Columns() {

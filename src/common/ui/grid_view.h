@@ -7,6 +7,7 @@
 #include "common/grid.h"
 #include "common/ui/grid_model.h"
 
+#include <QAbstractButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
@@ -63,8 +64,12 @@ public:
   // Enter and other keys; setting `key` to 0 swallows it.
   std::function<void(int& key)> on_key;
 
+  // The fixed top-left cell, drawn with the header text of column 0.
+  QAbstractButton* Corner() const { return corner_; }
+
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* object, QEvent* event) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
@@ -73,6 +78,7 @@ private:
   TGrid& grid_;
   TGrid_Model* model_;
   TGrid_Delegate* delegate_;
+  QAbstractButton* corner_ = nullptr;
 };
 
 } // namespace zentar

@@ -7,10 +7,12 @@
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -205,6 +207,20 @@ TEST_F(Table_Editor_Test, Layout_Texts_And_Hints) {
       "Paste the Copied Fields in the Selected Row");
   EXPECT_TRUE(g.view->isColumnHidden(3));
   EXPECT_EQ(g.view->columnWidth(0), 64);
+
+  // The fixed top-left cell shows the header of the row-number column, and a
+  // click on it selects nothing.
+  QAbstractButton* corner = g.view->Corner();
+  ASSERT_NE(corner, nullptr);
+  EXPECT_EQ(corner->width(), 40);
+  const QImage with_n = corner->grab().toImage();
+  g.grid.Cell(0, 0).text = "";
+  corner->repaint();
+  EXPECT_NE(corner->grab().toImage(), with_n);
+  g.grid.Cell(0, 0).text = "N";
+  EXPECT_EQ(corner->grab().toImage(), with_n);
+  QTest::mouseClick(corner, Qt::LeftButton);
+  EXPECT_TRUE(g.view->selectionModel()->selectedIndexes().size() <= 1);
 
   TTest_Editor single(dialogs, path, 1);
   EXPECT_EQ(single.PageControl1, nullptr);
