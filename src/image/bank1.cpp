@@ -14,23 +14,23 @@ namespace zentar {
 namespace {
 
 // The text of a key, or nothing when the key is missing.
-std::optional<std::string> Key(pugi::xml_node root, const char* name) {
-  const pugi::xml_node element = Child_Element(root, name);
+std::optional<std::string> Key(const TXml_Node& root, const char* name) {
+  const TXml_Node element = root.Child_Element(name);
   if (!element) return std::nullopt;
-  return Element_Text(element);
+  return element.Text();
 }
 
-bool Flag(pugi::xml_node root, const char* name) {
+bool Flag(const TXml_Node& root, const char* name) {
   const auto text = Key(root, name);
   return text && *text == "1";
 }
 
-int Number(pugi::xml_node root, const char* name, int fallback) {
+int Number(const TXml_Node& root, const char* name, int fallback) {
   const auto text = Key(root, name);
   return text ? Text_To_Int(*text, fallback) : fallback;
 }
 
-std::string Text(pugi::xml_node root, const char* name, const char* fallback) {
+std::string Text(const TXml_Node& root, const char* name, const char* fallback) {
   const auto text = Key(root, name);
   return text ? *text : std::string(fallback);
 }
@@ -44,7 +44,7 @@ void Put_Text(uint8_t* field, size_t field_size, size_t max_chars, const std::st
     field[i] = static_cast<uint8_t>(chars[i]);
 }
 
-void Put_Bytes(uint8_t* field, pugi::xml_node root, const char* prefix, const int fallback[4]) {
+void Put_Bytes(uint8_t* field, const TXml_Node& root, const char* prefix, const int fallback[4]) {
   for (int i = 0; i < 4; ++i) {
     const std::string key = prefix + std::to_string(i + 1);
     field[i] = static_cast<uint8_t>(Number(root, key.c_str(), fallback[i]));
@@ -75,7 +75,7 @@ void Initial_Bank1(uint8_t* b) {
   std::memset(b + 436, 8, 8);
 }
 
-void Read_Communication_Parameters(pugi::xml_node root, uint8_t* b, TEtherCAT_Section& section,
+void Read_Communication_Parameters(const TXml_Node& root, uint8_t* b, TEtherCAT_Section& section,
                                    uint32_t& j1939_timeout_ms) {
   Put_Text(b + 1644, 8, 5, "1.001");
   Put_Text(b + 1300, 32, 31, Text(root, "Eth_Conn_Device_Name", ""));

@@ -64,7 +64,7 @@ float To_Single(double d) {
   return static_cast<float>(d);
 }
 
-std::string_view Attr(pugi::xml_node row, const char* name) { return row.attribute(name).value(); }
+std::string_view Attr(const TXml_Node& row, const char* name) { return row.Attribute(name); }
 
 size_t Pool_Size(std::string_view text) { return text.size() + 1; }
 
@@ -84,27 +84,27 @@ void Store_Record(uint8_t* p, const TEtherCAT_pd& r) {
 
 // The sections of one direction pair, as read from a file that exists.
 struct TSection_Rows {
-  std::vector<pugi::xml_node> in;
-  std::vector<pugi::xml_node> out;
+  std::vector<TXml_Node> in;
+  std::vector<TXml_Node> out;
 };
 
-bool Find_Sections(pugi::xml_node parent, const char* in_name, const char* out_name,
+bool Find_Sections(const TXml_Node& parent, const char* in_name, const char* out_name,
                    const std::string& path, const std::string& where, TSection_Rows& rows,
                    std::string& error) {
-  const pugi::xml_node in = Child_Element(parent, in_name);
-  const pugi::xml_node out = Child_Element(parent, out_name);
+  const TXml_Node in = parent.Child_Element(in_name);
+  const TXml_Node out = parent.Child_Element(out_name);
   for (const auto& [node, name] : {std::pair{in, in_name}, std::pair{out, out_name}}) {
     if (!node) {
       error = path + ": the section " + name + " is missing" + where;
       return false;
     }
   }
-  rows.in = Child_Elements(in);
-  rows.out = Child_Elements(out);
+  rows.in = in.Child_Elements();
+  rows.out = out.Child_Elements();
   return true;
 }
 
-bool Enabled(pugi::xml_node row) { return Attr(row, "Enable") == "Y"; }
+bool Enabled(const TXml_Node& row) { return Attr(row, "Enable") == "Y"; }
 
 // Group rows of one direction: the end of each row's run of variables (0 for
 // a row without a name, which is no group) and the names in order.
@@ -113,8 +113,8 @@ struct TGroup_Rows {
   std::vector<std::string> names;
 };
 
-bool Read_Groups(const std::vector<pugi::xml_node>& rows, const std::string& path,
-                 const char* section, uint32_t& v, TGroup_Rows& groups, std::string& error) {
+bool Read_Groups(const std::vector<TXml_Node>& rows, const std::string& path, const char* section,
+                 uint32_t& v, TGroup_Rows& groups, std::string& error) {
   int64_t sum = 0;
   for (size_t k = 0; k < rows.size(); ++k) {
     const std::string_view name = Attr(rows[k], "Group_Name");
@@ -124,7 +124,7 @@ bool Read_Groups(const std::vector<pugi::xml_node>& rows, const std::string& pat
     }
     if (groups.names.size() == static_cast<size_t>(EtherCAT_Max_Groups)) {
       size_t count = 0;
-      for (const pugi::xml_node row : rows)
+      for (const TXml_Node& row : rows)
         if (!Attr(row, "Group_Name").empty()) ++count;
       error = path + ": " + std::to_string(count) + " groups in section " + section +
               ", the device holds at most " + std::to_string(EtherCAT_Max_Groups);
@@ -146,10 +146,10 @@ bool Read_Groups(const std::vector<pugi::xml_node>& rows, const std::string& pat
   return true;
 }
 
-bool Check_Variable_Count(const std::vector<pugi::xml_node>& rows, const std::string& path,
+bool Check_Variable_Count(const std::vector<TXml_Node>& rows, const std::string& path,
                           const char* section, std::string& error) {
   size_t enabled = 0;
-  for (const pugi::xml_node row : rows)
+  for (const TXml_Node& row : rows)
     if (Enabled(row)) ++enabled;
   if (enabled <= static_cast<size_t>(EtherCAT_Max_Variables)) return true;
   error = path + ": " + std::to_string(enabled) + " enabled variables in section " + section +
@@ -273,15 +273,14 @@ void TEtherCAT_Section::Parse_Eeprom_Config(std::string_view text) {
   }
 }
 
-bool TEtherCAT_Section::Build_EtherCAT_Section(uint32_t base, const pugi::xml_document* vars_doc,
+bool TEtherCAT_Section::Build_EtherCAT_Section(uint32_t base, const TXml_Document* vars_doc,
                                                const std::string& vars_path,
-                                               const pugi::xml_document* group_doc,
+                                               const TXml_Document* group_doc,
                                                const std::string& group_path, std::string& error) {
   // Everything the files must satisfy is checked before anything is filled.
   TSection_Rows vars, groups;
   if (vars_doc != nullptr) {
-    const pugi::xml_node variables =
-        Child_Element(Project_Root(*vars_doc), "EtherCAT_Slave_Variables");
+    const TXml_Node variables = vars_doc->Root().Child_Element("EtherCAT_Slave_Variables");
     if (!variables) {
       error = vars_path + ": the element EtherCAT_Slave_Variables is missing";
       return false;
@@ -292,7 +291,7 @@ bool TEtherCAT_Section::Build_EtherCAT_Section(uint32_t base, const pugi::xml_do
         !Check_Variable_Count(vars.out, vars_path, "EtherCAT_Master_To_Slave", error))
       return false;
   }
-  if (group_doc != nullptr && !Find_Sections(Project_Root(*group_doc), "Slave_to_Master",
+  if (group_doc != nullptr && !Find_Sections(group_doc->Root(), "Slave_to_Master",
                                              "Master_to_Slave", group_path, "", groups, error))
     return false;
 
@@ -305,7 +304,7 @@ bool TEtherCAT_Section::Build_EtherCAT_Section(uint32_t base, const pugi::xml_do
 
   // Names come first in the pool, the initial values after them.
   for (const auto* rows : {&vars.in, &vars.out})
-    for (const pugi::xml_node row : *rows)
+    for (const TXml_Node& row : *rows)
       if (Enabled(row) && !Attr(row, "Name").empty())
         v += static_cast<uint32_t>(Pool_Size(Attr(row, "Name")));
 
@@ -319,11 +318,11 @@ bool TEtherCAT_Section::Build_EtherCAT_Section(uint32_t base, const pugi::xml_do
   header.num_out = 0;
   for (int direction = 0; direction < 2; ++direction) {
     const bool slave_to_master = direction == 0;
-    const std::vector<pugi::xml_node>& rows = slave_to_master ? vars.in : vars.out;
+    const std::vector<TXml_Node>& rows = slave_to_master ? vars.in : vars.out;
     const TGroup_Rows& limits = slave_to_master ? groups_in : groups_out;
     auto& records = slave_to_master ? in : out;
     uint32_t j = 0;
-    for (const pugi::xml_node row : rows) {
+    for (const TXml_Node& row : rows) {
       if (!Enabled(row)) continue;
       TEtherCAT_pd& r = records[j];
       r.access = slave_to_master ? 1 : 0;

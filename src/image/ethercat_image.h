@@ -5,12 +5,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <pugixml.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zentar {
+
+class TXml_Document;
 
 inline constexpr int EtherCAT_Max_Variables = 256; // records per direction
 inline constexpr int EtherCAT_Max_Groups = 16;     // groups per direction
@@ -92,8 +93,8 @@ public:
   // False with `error` (naming the file and the limit) for a file without its
   // sections, more than 256 enabled variables in a section or more than 16
   // groups in a direction.
-  bool Build_EtherCAT_Section(uint32_t base, const pugi::xml_document* vars_doc,
-                              const std::string& vars_path, const pugi::xml_document* group_doc,
+  bool Build_EtherCAT_Section(uint32_t base, const TXml_Document* vars_doc,
+                              const std::string& vars_path, const TXml_Document* group_doc,
                               const std::string& group_path, std::string& error);
 
   // Bytes from the section start to the end of the pool.

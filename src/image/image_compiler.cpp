@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <pugixml.hpp>
 #include <sys/stat.h>
 
 namespace zentar {
@@ -18,12 +17,12 @@ namespace zentar {
 namespace {
 
 // Loads a project file that exists; `loaded` stays null for a missing one.
-bool Load_If_Present(const std::string& path, std::unique_ptr<pugi::xml_document>& loaded,
+bool Load_If_Present(const std::string& path, std::unique_ptr<TXml_Document>& loaded,
                      std::string& error) {
   loaded.reset();
   if (!File_Exists(path)) return true;
-  auto doc = std::make_unique<pugi::xml_document>();
-  if (!Load_Project_Xml(path, *doc, error)) return false;
+  auto doc = std::make_unique<TXml_Document>();
+  if (!doc->Load_File(path, error)) return false;
   loaded = std::move(doc);
   return true;
 }
@@ -57,23 +56,25 @@ bool Compile_Images(const TProject_Files& files, TImages& images, std::string& e
   c->j1939_timeout_ms = 0;
 
   // 3: the communication parameters, when the file exists.
-  std::unique_ptr<pugi::xml_document> par_gen, rec, send, vars, groups;
+  std::unique_ptr<TXml_Document> par_gen, rec, send, vars, groups;
   if (!Load_If_Present(files.par_gen, par_gen, error)) return false;
   if (par_gen)
-    Read_Communication_Parameters(Project_Root(*par_gen), bank1, c->ethercat, c->j1939_timeout_ms);
+    Read_Communication_Parameters(par_gen->Root(), bank1, c->ethercat, c->j1939_timeout_ms);
   par_gen.reset();
 
   // 4: the address of the EtherCAT section.
   Put_U32(bank1 + 1776, EtherCAT_Section_Address);
 
-  // 5: the J1939 frame tables, their totals and addresses.
+  // 5: the J1939 frame tables, their totals and addresses; one file at a
+  // time, each let go once its table is built.
   if (!Load_If_Present(files.j1939_rec_frames, rec, error) ||
-      !Load_If_Present(files.j1939_send_frames, send, error))
-    return false;
-  if (!c->j1939.Build_J1939_Tables(bank1, c->j1939_timeout_ms, rec.get(), files.j1939_rec_frames,
-                                   send.get(), files.j1939_send_frames, error))
+      !c->j1939.Build_Receive_Table(bank1, c->j1939_timeout_ms, rec.get(), files.j1939_rec_frames,
+                                    error))
     return false;
   rec.reset();
+  if (!Load_If_Present(files.j1939_send_frames, send, error) ||
+      !c->j1939.Build_Send_Table(bank1, send.get(), files.j1939_send_frames, error))
+    return false;
   send.reset();
 
   // 6: the EtherCAT section at the address bank 1 names.

@@ -11,24 +11,23 @@ namespace zentar {
 
 namespace {
 
-std::string_view Attr(pugi::xml_node row, const char* name) {
-  return row.attribute(name).value(); // "" when absent
+std::string_view Attr(const TXml_Node& row, const char* name) {
+  return row.Attribute(name); // "" when absent
 }
 
 // The receive table takes only the upper-case flag as set.
-bool Flag_Exact(pugi::xml_node row, const char* name) { return Attr(row, name) == "Y"; }
+bool Flag_Exact(const TXml_Node& row, const char* name) { return Attr(row, name) == "Y"; }
 // The trigger flags are taken in either letter case.
-bool Flag_Any_Case(pugi::xml_node row, const char* name) {
+bool Flag_Any_Case(const TXml_Node& row, const char* name) {
   const std::string_view v = Attr(row, name);
   return v == "Y" || v == "y";
 }
 
-uint32_t Int(pugi::xml_node row, const char* name, int fallback) {
+uint32_t Int(const TXml_Node& row, const char* name, int fallback) {
   return static_cast<uint32_t>(Text_To_Int(Attr(row, name), fallback));
 }
 
-bool Too_Many(const std::vector<pugi::xml_node>& rows, const std::string& path,
-              std::string& error) {
+bool Too_Many(const std::vector<TXml_Node>& rows, const std::string& path, std::string& error) {
   if (rows.size() <= static_cast<size_t>(J1939_Table_Entries)) return false;
   error = path + ": " + std::to_string(rows.size()) + " frames, the device holds at most " +
           std::to_string(J1939_Table_Entries);
@@ -58,14 +57,19 @@ void TJ1939_Tables::Reset_J1939_Tables() {
 }
 
 bool TJ1939_Tables::Build_J1939_Tables(uint8_t* bank1, uint32_t timeout_ms,
-                                       const pugi::xml_document* rec_doc,
-                                       const std::string& rec_path,
-                                       const pugi::xml_document* send_doc,
-                                       const std::string& send_path, std::string& error) {
-  std::vector<pugi::xml_node> rec_rows, send_rows;
-  if (rec_doc != nullptr) rec_rows = Child_Elements(Project_Root(*rec_doc));
-  if (send_doc != nullptr) send_rows = Child_Elements(Project_Root(*send_doc));
-  if (Too_Many(rec_rows, rec_path, error) || Too_Many(send_rows, send_path, error)) return false;
+                                       const TXml_Document* rec_doc, const std::string& rec_path,
+                                       const TXml_Document* send_doc, const std::string& send_path,
+                                       std::string& error) {
+  return Build_Receive_Table(bank1, timeout_ms, rec_doc, rec_path, error) &&
+         Build_Send_Table(bank1, send_doc, send_path, error);
+}
+
+bool TJ1939_Tables::Build_Receive_Table(uint8_t* bank1, uint32_t timeout_ms,
+                                        const TXml_Document* rec_doc, const std::string& rec_path,
+                                        std::string& error) {
+  std::vector<TXml_Node> rec_rows;
+  if (rec_doc != nullptr) rec_rows = rec_doc->Root().Child_Elements();
+  if (Too_Many(rec_rows, rec_path, error)) return false;
 
   Put_U32(bank1 + 204, J1939_Rec_Table_Address);
   Put_U32(bank1 + 208, J1939_Send_Table_Address);
@@ -73,7 +77,7 @@ bool TJ1939_Tables::Build_J1939_Tables(uint8_t* bank1, uint32_t timeout_ms,
   const bool peer_to_peer = (bank1[152] & 1) != 0;
   uint32_t running = 0;
   for (size_t i = 0; i < rec_rows.size(); ++i) {
-    const pugi::xml_node row = rec_rows[i];
+    const TXml_Node& row = rec_rows[i];
     TJ1939_Entry& e = rec[i];
     // 32-bit arithmetic as stored: a PGN beyond 16 bits adds into the DP bits.
     uint32_t id = (Int(row, "DP", 0) * 65536u + Int(row, "PGN", 0)) * 256u;
@@ -91,10 +95,17 @@ bool TJ1939_Tables::Build_J1939_Tables(uint8_t* bank1, uint32_t timeout_ms,
   }
   Put_U32(bank1 + 116, running);
   Put_U32(bank1 + 144, static_cast<uint32_t>(rec_rows.size()));
+  return true;
+}
 
-  running = 0;
+bool TJ1939_Tables::Build_Send_Table(uint8_t* bank1, const TXml_Document* send_doc,
+                                     const std::string& send_path, std::string& error) {
+  std::vector<TXml_Node> send_rows;
+  if (send_doc != nullptr) send_rows = send_doc->Root().Child_Elements();
+  if (Too_Many(send_rows, send_path, error)) return false;
+  uint32_t running = 0;
   for (size_t i = 0; i < send_rows.size(); ++i) {
-    const pugi::xml_node row = send_rows[i];
+    const TXml_Node& row = send_rows[i];
     TJ1939_Entry& e = send[i];
     e.id =
         ((Int(row, "Priority", 0) * 4u + Int(row, "DP", 0)) * 65536u + Int(row, "PGN", 0)) * 256u +

@@ -4,10 +4,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <pugixml.hpp>
 #include <string>
 
 namespace zentar {
+
+class TXml_Document;
 
 inline constexpr int J1939_Table_Entries = 512;
 inline constexpr size_t J1939_Entry_Size = 32;
@@ -44,9 +45,16 @@ public:
   // Reads the peer-to-peer bit at bank 1 offset 152. False with `error` for a
   // file holding more frames than its table has entries; nothing is filled
   // then that the caller may use.
-  bool Build_J1939_Tables(uint8_t* bank1, uint32_t timeout_ms, const pugi::xml_document* rec_doc,
-                          const std::string& rec_path, const pugi::xml_document* send_doc,
+  bool Build_J1939_Tables(uint8_t* bank1, uint32_t timeout_ms, const TXml_Document* rec_doc,
+                          const std::string& rec_path, const TXml_Document* send_doc,
                           const std::string& send_path, std::string& error);
+
+  // The two halves of Build_J1939_Tables, so that each file can be read,
+  // used and let go on its own.
+  bool Build_Receive_Table(uint8_t* bank1, uint32_t timeout_ms, const TXml_Document* rec_doc,
+                           const std::string& rec_path, std::string& error);
+  bool Build_Send_Table(uint8_t* bank1, const TXml_Document* send_doc, const std::string& send_path,
+                        std::string& error);
 
   // Writes the receive then the send entries from bank 2 offset 0; returns
   // the next offset (32768).

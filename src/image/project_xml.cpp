@@ -3,55 +3,76 @@
 #include "common/safe_file.h"
 #include "image/xml_check.h"
 
-#include <cstring>
-
 namespace zentar {
 
-bool Load_Project_Xml(const std::string& path, pugi::xml_document& doc, std::string& error) {
-  doc.reset();
+bool TXml_Document::Load_File(const std::string& path, std::string& error) {
   std::string data;
   if (!Read_File(path, data, error)) return false;
   std::string reason;
-  if (!Normalize_Xml_Encoding(data, reason) || !Check_Well_Formed(data, reason)) {
+  if (!Normalize_Xml_Encoding(data, reason) || !Parse(std::move(data), reason)) {
     error = path + ": not well-formed XML, " + reason;
-    return false;
-  }
-  const unsigned flags = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments |
-                         pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata;
-  const pugi::xml_parse_result r =
-      doc.load_buffer(data.data(), data.size(), flags, pugi::encoding_utf8);
-  if (!r) {
-    doc.reset();
-    error =
-        path + ": not well-formed XML, " + r.description() + " at byte " + std::to_string(r.offset);
     return false;
   }
   return true;
 }
 
-pugi::xml_node Project_Root(const pugi::xml_document& doc) {
-  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling())
-    if (n.type() != pugi::node_pcdata) return n;
+TXml_Node TXml_Document::Root() const {
+  return nodes_.empty() ? TXml_Node() : TXml_Node(this, nodes_[0].first_child);
+}
+
+bool TXml_Node::Is_Element() const {
+  return *this && doc_->nodes_[static_cast<size_t>(index_)].kind == TXml_Document::TKind::Element;
+}
+
+std::string_view TXml_Node::Name() const {
+  if (!Is_Element()) return {};
+  const TXml_Document::TNode& n = doc_->nodes_[static_cast<size_t>(index_)];
+  return std::string_view(doc_->text_).substr(n.name_at, n.name_size);
+}
+
+std::string_view TXml_Node::Attribute(std::string_view name, bool* found) const {
+  if (found != nullptr) *found = false;
+  if (!Is_Element()) return {};
+  const TXml_Document::TNode& n = doc_->nodes_[static_cast<size_t>(index_)];
+  const std::string_view text(doc_->text_);
+  for (uint32_t i = n.attr_first; i < n.attr_first + n.attr_count; ++i) {
+    const TXml_Document::TAttr& a = doc_->attrs_[i];
+    if (text.substr(a.name_at, a.name_size) == name) {
+      if (found != nullptr) *found = true;
+      return text.substr(a.value_at, a.value_size);
+    }
+  }
   return {};
 }
 
-pugi::xml_node Child_Element(pugi::xml_node parent, const char* name) {
-  for (pugi::xml_node n = parent.first_child(); n; n = n.next_sibling())
-    if (n.type() == pugi::node_element && std::strcmp(n.name(), name) == 0) return n;
+TXml_Node TXml_Node::Child_Element(std::string_view name) const {
+  if (!Is_Element()) return {};
+  for (int32_t c = doc_->nodes_[static_cast<size_t>(index_)].first_child; c >= 0;
+       c = doc_->nodes_[static_cast<size_t>(c)].next) {
+    const TXml_Node child(doc_, c);
+    if (child.Is_Element() && child.Name() == name) return child;
+  }
   return {};
 }
 
-std::vector<pugi::xml_node> Child_Elements(pugi::xml_node parent) {
-  std::vector<pugi::xml_node> rows;
-  for (pugi::xml_node n = parent.first_child(); n; n = n.next_sibling())
-    if (n.type() == pugi::node_element) rows.push_back(n);
+std::vector<TXml_Node> TXml_Node::Child_Elements() const {
+  std::vector<TXml_Node> rows;
+  if (!Is_Element()) return rows;
+  for (int32_t c = doc_->nodes_[static_cast<size_t>(index_)].first_child; c >= 0;
+       c = doc_->nodes_[static_cast<size_t>(c)].next)
+    if (doc_->nodes_[static_cast<size_t>(c)].kind == TXml_Document::TKind::Element)
+      rows.push_back(TXml_Node(doc_, c));
   return rows;
 }
 
-std::string Element_Text(pugi::xml_node element) {
+std::string TXml_Node::Text() const {
   std::string text;
-  for (pugi::xml_node n = element.first_child(); n; n = n.next_sibling())
-    if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) text += n.value();
+  if (!Is_Element()) return text;
+  for (int32_t c = doc_->nodes_[static_cast<size_t>(index_)].first_child; c >= 0;
+       c = doc_->nodes_[static_cast<size_t>(c)].next) {
+    const TXml_Document::TNode& n = doc_->nodes_[static_cast<size_t>(c)];
+    if (n.kind == TXml_Document::TKind::Text) text.append(doc_->text_, n.text_at, n.text_size);
+  }
   return text;
 }
 

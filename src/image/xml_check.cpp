@@ -1,5 +1,7 @@
 #include "image/xml_check.h"
 
+#include "image/project_xml.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -131,30 +133,67 @@ bool Is_Name_Char(uint32_t c) {
          (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
 }
 
-// ---------------------------------------------------------------- checker
+// ---------------------------------------------------------------- parser
 
-class TWell_Formed_Checker {
+} // namespace
+
+// Checks the document and records its nodes in one pass; values are decoded
+// in place only once the whole document has proved well-formed, so that a
+// reported line and column always refer to the file as it is.
+class TXml_Parser {
 public:
-  explicit TWell_Formed_Checker(std::string_view s) : s_(s) {}
+  TXml_Parser(std::string_view s, TXml_Document* doc) : s_(s), doc_(doc) {}
 
   bool Run(std::string& reason) {
+    if (doc_ != nullptr) {
+      doc_->nodes_.clear();
+      doc_->attrs_.clear();
+      // Every node but a text starts with '<', a text ends at one, and
+      // every attribute has its '=': room for all of them at once, so that
+      // the lists are never copied while they grow.
+      size_t tags = 0, equals = 0;
+      for (const char c : s_) {
+        tags += c == '<';
+        equals += c == '=';
+      }
+      doc_->nodes_.reserve(2 * tags + 2);
+      doc_->attrs_.reserve(equals);
+      doc_->nodes_.push_back({}); // the document node
+    }
     const bool ok = Document();
-    if (!ok) reason = Where(fail_at_) + ": " + what_;
-    return ok;
+    if (!ok) {
+      reason = Where(fail_at_) + ": " + what_;
+      if (doc_ != nullptr) {
+        doc_->nodes_.clear();
+        doc_->attrs_.clear();
+      }
+      return false;
+    }
+    if (doc_ != nullptr) Decode_Values();
+    return true;
   }
 
 private:
+  using TKind = TXml_Document::TKind;
+  enum TDecode : uint8_t { Attr_Value, Char_Data, Cdata };
+  struct TPending {
+    uint32_t index; // of the attribute or text node
+    TDecode how;
+  };
   struct TOpen {
     std::string_view name;
     size_t scope_size; // namespace declarations in force before this element
+    int32_t node;
   };
 
   std::string_view s_;
+  TXml_Document* doc_;
   size_t p_ = 0;
   size_t fail_at_ = 0;
   std::string what_;
   std::vector<TOpen> open_;
   std::vector<std::string_view> prefixes_; // declared prefixes, innermost last
+  std::vector<TPending> pending_;
   bool seen_doctype_ = false;
 
   bool Fail(const std::string& what, size_t at) {
@@ -180,13 +219,110 @@ private:
     return "line " + std::to_string(line) + ", column " + std::to_string(column);
   }
 
+  // ---- the document being built
+
+  int32_t Add_Node(TKind kind, int32_t parent) {
+    if (doc_ == nullptr) return -1;
+    auto& nodes = doc_->nodes_;
+    const auto index = static_cast<int32_t>(nodes.size());
+    nodes.push_back({});
+    nodes.back().kind = kind;
+    TXml_Document::TNode& up = nodes[static_cast<size_t>(parent)];
+    if (up.last_child >= 0)
+      nodes[static_cast<size_t>(up.last_child)].next = index;
+    else
+      up.first_child = index;
+    up.last_child = index;
+    return index;
+  }
+
+  int32_t Current_Parent() const { return open_.empty() ? 0 : open_.back().node; }
+
+  void Add_Text(size_t from, size_t to, TDecode how, bool decode) {
+    if (doc_ == nullptr || to == from) return;
+    const int32_t n = Add_Node(TKind::Text, Current_Parent());
+    TXml_Document::TNode& node = doc_->nodes_[static_cast<size_t>(n)];
+    node.text_at = static_cast<uint32_t>(from);
+    node.text_size = static_cast<uint32_t>(to - from);
+    if (decode) pending_.push_back({static_cast<uint32_t>(n), how});
+  }
+
+  void Decode_Values() {
+    char* const base = doc_->text_.data();
+    for (const TPending& d : pending_) {
+      uint32_t* at = nullptr;
+      uint32_t* size = nullptr;
+      if (d.how == Attr_Value) {
+        TXml_Document::TAttr& a = doc_->attrs_[d.index];
+        at = &a.value_at;
+        size = &a.value_size;
+      } else {
+        TXml_Document::TNode& n = doc_->nodes_[d.index];
+        at = &n.text_at;
+        size = &n.text_size;
+      }
+      *size = static_cast<uint32_t>(Decode(base + *at, *size, d.how));
+    }
+  }
+
+  // Line ends to "\n", in attribute values every blank character to " ",
+  // references to their characters. The result is never longer.
+  static size_t Decode(char* p, size_t n, TDecode how) {
+    size_t w = 0;
+    for (size_t r = 0; r < n;) {
+      const char c = p[r];
+      if (c == '\r') {
+        p[w++] = how == Attr_Value ? ' ' : '\n';
+        r += (r + 1 < n && p[r + 1] == '\n') ? 2 : 1;
+      } else if (how == Attr_Value && (c == '\n' || c == '\t')) {
+        p[w++] = ' ';
+        ++r;
+      } else if (how != Cdata && c == '&') {
+        size_t e = r + 1;
+        while (p[e] != ';')
+          ++e;
+        const std::string_view ref(p + r + 1, e - r - 1);
+        r = e + 1;
+        if (ref[0] == '#') {
+          uint32_t cp = 0;
+          if (ref.size() > 1 && ref[1] == 'x') {
+            for (size_t i = 2; i < ref.size(); ++i) {
+              const char h = ref[i];
+              cp = cp * 16 + static_cast<uint32_t>(h <= '9' ? h - '0' : (h | 0x20) - 'a' + 10);
+            }
+          } else {
+            for (size_t i = 1; i < ref.size(); ++i)
+              cp = cp * 10 + static_cast<uint32_t>(ref[i] - '0');
+          }
+          std::string bytes;
+          Append_Utf8(bytes, cp);
+          for (const char b : bytes)
+            p[w++] = b;
+        } else {
+          p[w++] = ref == "lt"     ? '<'
+                   : ref == "gt"   ? '>'
+                   : ref == "amp"  ? '&'
+                   : ref == "apos" ? '\''
+                                   : '"';
+        }
+      } else {
+        p[w++] = c;
+        ++r;
+      }
+    }
+    return w;
+  }
+
+  // ---- lexical level
+
   bool At_End() const { return p_ >= s_.size(); }
-  bool Starts(std::string_view t) const { return s_.substr(p_, t.size()) == t; }
+  bool Starts(std::string_view t) const { return s_.compare(p_, t.size(), t) == 0; }
+  unsigned char Byte() const { return static_cast<unsigned char>(s_[p_]); }
 
   // Decodes the code point at p_ into cp and its byte count into n; false for
   // a byte sequence that is not UTF-8 or a character XML does not allow.
   bool Peek(uint32_t& cp, size_t& n) {
-    const auto b0 = static_cast<unsigned char>(s_[p_]);
+    const auto b0 = Byte();
     if (b0 < 0x80) {
       cp = b0;
       n = 1;
@@ -222,15 +358,29 @@ private:
     return true;
   }
 
+  // One character of any kind that XML allows.
+  bool Skip_Char() {
+    uint32_t cp = 0;
+    size_t n = 0;
+    if (!Peek(cp, n)) return false;
+    p_ += n;
+    return true;
+  }
+
   void Skip_Blanks() {
-    while (!At_End() && Is_Blank(static_cast<unsigned char>(s_[p_])))
+    while (!At_End() && Is_Blank(Byte()))
       ++p_;
   }
 
   bool Require_Blanks() {
-    if (At_End() || !Is_Blank(static_cast<unsigned char>(s_[p_]))) return Fail("blank expected");
+    if (At_End() || !Is_Blank(Byte())) return Fail("blank expected");
     Skip_Blanks();
     return true;
+  }
+
+  static bool Ascii_Name_Char(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.';
   }
 
   // NCName; `out` receives it.
@@ -243,6 +393,11 @@ private:
     if (!Is_Name_Start(cp)) return Fail("name expected");
     p_ += n;
     while (!At_End()) {
+      if (Ascii_Name_Char(Byte())) {
+        ++p_;
+        continue;
+      }
+      if (Byte() < 0x80) break;
       if (!Peek(cp, n)) return false;
       if (!Is_Name_Char(cp)) break;
       p_ += n;
@@ -269,10 +424,7 @@ private:
   bool Chars_Until(std::string_view stop, const char* what) {
     while (!Starts(stop)) {
       if (At_End()) return Fail(std::string("unterminated ") + what);
-      uint32_t cp = 0;
-      size_t n = 0;
-      if (!Peek(cp, n)) return false;
-      p_ += n;
+      if (!Skip_Char()) return false;
     }
     p_ += stop.size();
     return true;
@@ -319,28 +471,29 @@ private:
     return true;
   }
 
-  bool Comment() {
+  // ---- markup
+
+  bool Comment(bool top_level) {
     p_ += 4; // "<!--"
     for (;;) {
       if (At_End()) return Fail("unterminated comment");
       if (Starts("--")) {
-        if (s_.substr(p_ + 2, 1) != ">") return Fail("'--' inside a comment");
+        if (s_.compare(p_ + 2, 1, ">") != 0) return Fail("'--' inside a comment");
         p_ += 3;
+        if (top_level) Add_Node(TKind::Comment, 0);
         return true;
       }
-      uint32_t cp = 0;
-      size_t n = 0;
-      if (!Peek(cp, n)) return false;
-      p_ += n;
+      if (!Skip_Char()) return false;
     }
   }
 
-  bool Processing_Instruction() {
+  bool Processing_Instruction(bool top_level) {
     const size_t start = p_;
     p_ += 2; // "<?"
     std::string_view target;
     if (!Nc_Name(target)) return false;
     if (Upper_Ascii(target) == "XML") return Fail("XML declaration not at the start", start);
+    if (top_level) Add_Node(TKind::Instruction, 0);
     if (Starts("?>")) {
       p_ += 2;
       return true;
@@ -354,7 +507,7 @@ private:
     const char quote = s_[p_++];
     const size_t start = p_;
     while (!At_End() && s_[p_] != quote)
-      ++p_;
+      if (!Skip_Char()) return false;
     if (At_End()) return Fail("unterminated quoted value");
     value = s_.substr(start, p_ - start);
     ++p_;
@@ -380,7 +533,7 @@ private:
     for (size_t i = 2; i < value.size(); ++i)
       digits = digits && value[i] >= '0' && value[i] <= '9';
     if (value.substr(0, 2) != "1." || !digits) return Fail("unknown XML version");
-    bool had_blank = !At_End() && Is_Blank(static_cast<unsigned char>(s_[p_]));
+    bool had_blank = !At_End() && Is_Blank(Byte());
     Skip_Blanks();
     if (had_blank && Starts("encoding")) {
       p_ += 8;
@@ -391,7 +544,7 @@ private:
         ok = ok && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
                     c == '.' || c == '_' || c == '-');
       if (!ok) return Fail("malformed encoding name");
-      had_blank = !At_End() && Is_Blank(static_cast<unsigned char>(s_[p_]));
+      had_blank = !At_End() && Is_Blank(Byte());
       Skip_Blanks();
     }
     if (had_blank && Starts("standalone")) {
@@ -402,6 +555,7 @@ private:
     }
     if (!Starts("?>")) return Fail("malformed XML declaration");
     p_ += 2;
+    Add_Node(TKind::Declaration, 0);
     return true;
   }
 
@@ -425,21 +579,18 @@ private:
     Skip_Blanks();
     if (!At_End() && s_[p_] == '[') {
       // Internal subset: skipped over whole (declarations, comments, quoted
-      // literals); the entities it may declare are not expanded by the
-      // readers, so a reference to one is refused where it is used.
+      // literals); the entities it may declare are not expanded by this
+      // reader, so a reference to one is refused where it is used.
       ++p_;
       for (;;) {
         if (At_End()) return Fail("unterminated document type declaration");
         if (s_[p_] == ']') break;
         if (Starts("<!--")) {
-          if (!Comment()) return false;
+          if (!Comment(false)) return false;
         } else if (s_[p_] == '"' || s_[p_] == '\'') {
           if (!Quoted(literal)) return false;
-        } else {
-          uint32_t cp = 0;
-          size_t n = 0;
-          if (!Peek(cp, n)) return false;
-          p_ += n;
+        } else if (!Skip_Char()) {
+          return false;
         }
       }
       ++p_;
@@ -447,6 +598,7 @@ private:
     }
     if (At_End() || s_[p_] != '>') return Fail("malformed document type declaration");
     ++p_;
+    Add_Node(TKind::Doctype, 0);
     return true;
   }
 
@@ -455,8 +607,7 @@ private:
     if (colon == std::string_view::npos) return true;
     const std::string_view prefix = qname.substr(0, colon);
     if (prefix == "xml") return true;
-    if (attribute && prefix == "xmlns") return true;
-    if (prefix == "xmlns") return false; // an element cannot use the xmlns prefix
+    if (prefix == "xmlns") return attribute; // an element cannot use the xmlns prefix
     for (auto it = prefixes_.rbegin(); it != prefixes_.rend(); ++it)
       if (*it == prefix) return true;
     return false;
@@ -467,10 +618,14 @@ private:
     const size_t tag_at = p_ - 1;
     std::string_view name;
     if (!Q_Name(name)) return false;
+    const int32_t node = Add_Node(TKind::Element, Current_Parent());
     const size_t scope = prefixes_.size();
-    std::vector<std::pair<std::string_view, size_t>> attributes;
+    const size_t attr_first = doc_ != nullptr ? doc_->attrs_.size() : 0;
+    size_t attr_count = 0;
+    std::vector<std::pair<std::string_view, size_t>>& attributes = attributes_;
+    attributes.clear();
     for (;;) {
-      const bool blank = !At_End() && Is_Blank(static_cast<unsigned char>(s_[p_]));
+      const bool blank = !At_End() && Is_Blank(Byte());
       Skip_Blanks();
       if (At_End()) return Fail("unterminated start tag", tag_at);
       if (s_[p_] == '>' || Starts("/>")) break;
@@ -485,20 +640,32 @@ private:
       if (!Eq()) return false;
       if (At_End() || (s_[p_] != '"' && s_[p_] != '\'')) return Fail("quoted value expected");
       const char quote = s_[p_++];
+      const size_t value_at = p_;
+      bool decode = false;
       for (;;) {
         if (At_End()) return Fail("unterminated attribute value", attr_at);
-        const char c = s_[p_];
-        if (c == quote) break;
+        const unsigned char c = Byte();
+        if (c == static_cast<unsigned char>(quote)) break;
+        if (c >= 0x20 && c < 0x80 && c != '<' && c != '&') {
+          ++p_;
+          continue;
+        }
         if (c == '<') return Fail("'<' in an attribute value");
         if (c == '&') {
           if (!Reference()) return false;
+          decode = true;
           continue;
         }
-        uint32_t cp = 0;
-        size_t n = 0;
-        if (!Peek(cp, n)) return false;
-        p_ += n;
+        if (c == '\t' || c == '\n' || c == '\r') decode = true;
+        if (!Skip_Char()) return false;
       }
+      if (doc_ != nullptr) {
+        if (decode) pending_.push_back({static_cast<uint32_t>(doc_->attrs_.size()), Attr_Value});
+        doc_->attrs_.push_back({static_cast<uint32_t>(attr_at), static_cast<uint32_t>(attr.size()),
+                                static_cast<uint32_t>(value_at),
+                                static_cast<uint32_t>(p_ - value_at)});
+      }
+      ++attr_count;
       ++p_;
       if (attr.substr(0, 6) == "xmlns:") prefixes_.push_back(attr.substr(6));
     }
@@ -507,15 +674,23 @@ private:
     for (const auto& a : attributes)
       if (!Prefix_Bound(a.first, true))
         return Fail("undeclared namespace prefix in '" + std::string(a.first) + "'", a.second);
+    if (doc_ != nullptr) {
+      TXml_Document::TNode& n = doc_->nodes_[static_cast<size_t>(node)];
+      n.name_at = static_cast<uint32_t>(tag_at + 1);
+      n.name_size = static_cast<uint32_t>(name.size());
+      n.attr_first = static_cast<uint32_t>(attr_first);
+      n.attr_count = static_cast<uint32_t>(attr_count);
+    }
     if (s_[p_] == '/') {
       p_ += 2;
       prefixes_.resize(scope);
       return true;
     }
     ++p_;
-    open_.push_back({name, scope});
+    open_.push_back({name, scope, node});
     return true;
   }
+  std::vector<std::pair<std::string_view, size_t>> attributes_;
 
   bool End_Tag() {
     const size_t tag_at = p_;
@@ -539,33 +714,42 @@ private:
   bool Root_Element() {
     ++p_; // '<'
     if (!Start_Tag()) return false;
+    size_t text_from = p_;
+    bool text_decode = false;
     while (!open_.empty()) {
       if (At_End()) return Fail("element '" + std::string(open_.back().name) + "' is not closed");
-      const char c = s_[p_];
+      const unsigned char c = Byte();
       if (c == '<') {
+        Add_Text(text_from, p_, Char_Data, text_decode);
         if (Starts("</")) {
           if (!End_Tag()) return false;
         } else if (Starts("<!--")) {
-          if (!Comment()) return false;
+          if (!Comment(false)) return false;
         } else if (Starts("<![CDATA[")) {
           p_ += 9;
+          const size_t from = p_;
           if (!Chars_Until("]]>", "CDATA section")) return false;
+          const std::string_view cdata = s_.substr(from, p_ - 3 - from);
+          Add_Text(from, p_ - 3, Cdata, cdata.find('\r') != std::string_view::npos);
         } else if (Starts("<?")) {
-          if (!Processing_Instruction()) return false;
+          if (!Processing_Instruction(false)) return false;
         } else if (Starts("<!")) {
           return Fail("markup declaration inside an element");
         } else {
           ++p_;
           if (!Start_Tag()) return false;
         }
+        text_from = p_;
+        text_decode = false;
       } else if (c == '&') {
         if (!Reference()) return false;
+        text_decode = true;
+      } else if (c >= 0x20 && c < 0x80 && c != ']') {
+        ++p_;
       } else {
         if (Starts("]]>")) return Fail("']]>' in text");
-        uint32_t cp = 0;
-        size_t n = 0;
-        if (!Peek(cp, n)) return false;
-        p_ += n;
+        if (c == '\r') text_decode = true;
+        if (!Skip_Char()) return false;
       }
     }
     return true;
@@ -579,9 +763,9 @@ private:
       Skip_Blanks();
       if (At_End()) break;
       if (Starts("<!--")) {
-        if (!Comment()) return false;
+        if (!Comment(true)) return false;
       } else if (Starts("<?")) {
-        if (!Processing_Instruction()) return false;
+        if (!Processing_Instruction(true)) return false;
       } else if (Starts("<!DOCTYPE")) {
         if (root_seen) return Fail("document type declaration after the root element");
         if (!Doctype()) return false;
@@ -598,7 +782,7 @@ private:
   }
 };
 
-} // namespace
+namespace {} // namespace
 
 bool Normalize_Xml_Encoding(std::string& data, std::string& reason) {
   const auto b = [&](size_t i) {
@@ -646,8 +830,14 @@ bool Normalize_Xml_Encoding(std::string& data, std::string& reason) {
 }
 
 bool Check_Well_Formed(std::string_view utf8, std::string& reason) {
-  TWell_Formed_Checker checker(utf8);
-  return checker.Run(reason);
+  TXml_Parser parser(utf8, nullptr);
+  return parser.Run(reason);
+}
+
+bool TXml_Document::Parse(std::string utf8, std::string& reason) {
+  text_ = std::move(utf8);
+  TXml_Parser parser(text_, this);
+  return parser.Run(reason);
 }
 
 } // namespace zentar

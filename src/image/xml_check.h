@@ -1,9 +1,9 @@
 #pragma once
-// Strict reading of the project files that feed the device images. The XML
-// parser underneath is lenient (it accepts duplicate attributes, undefined
-// entities, text outside the root, stray markup characters); a file like that
-// is not well-formed and must stop the compilation instead of giving images
-// built from a guess.
+// Encoding and well-formedness rules of the project files read by the image
+// compiler. A lenient parser would take duplicate attributes, undefined
+// entities, text outside the root or stray markup characters; a file like
+// that is not well-formed and must stop the compilation instead of giving
+// images built from a guess.
 #include <string>
 #include <string_view>
 
