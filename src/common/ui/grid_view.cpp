@@ -184,7 +184,9 @@ bool TGrid_View::eventFilter(QObject* object, QEvent* event) {
     return QTableView::eventFilter(object, event);
   QPainter painter(corner_);
   QStyleOptionHeader opt;
-  opt.initFrom(corner_);
+  // Drawn as a section of the (enabled) header row, not as the disabled button.
+  opt.initFrom(horizontalHeader());
+  opt.palette.setCurrentColorGroup(QPalette::Active);
   opt.state = QStyle::State_Enabled | QStyle::State_Raised | QStyle::State_Horizontal;
   opt.rect = corner_->rect();
   opt.position = QStyleOptionHeader::OnlyOneSection;
