@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <cmath>
 
 namespace zentar {
 
@@ -221,13 +222,41 @@ void TGrid_View::Select_Row(int row) {
   grid_.current_row = row;
 }
 
+int TGrid_View::Cell_Text_Margin() const {
+  // The item view draws a cell's text this far in from each side.
+  return style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+}
+
+int TGrid_View::Header_Text_Margin() const {
+  return style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+}
+
+namespace {
+
+// Whole pixels that hold the text without eliding it.
+int Text_Width(const QFontMetricsF& fm, const std::string& text) {
+  return static_cast<int>(std::ceil(fm.horizontalAdvance(QString::fromStdString(text))));
+}
+
+} // namespace
+
 void TGrid_View::Fit_Column(int col) {
   if (col < 1 || col >= grid_.Col_Count()) return;
-  int width = horizontalHeader()->fontMetrics().horizontalAdvance(
-      QString::fromStdString(grid_.Text(col, 0)));
-  const QFontMetrics fm = fontMetrics();
-  for (int r = 1; r <= grid_.Last_Row(); ++r)
-    width = std::max(width, fm.horizontalAdvance(QString::fromStdString(grid_.Text(col, r))));
+  // The widest shown text, header included, plus only the room the cell and
+  // the header section need to draw it whole.
+  int width = Text_Width(QFontMetricsF(horizontalHeader()->font(), horizontalHeader()),
+                         grid_.Text(col, 0)) +
+              2 * Header_Text_Margin();
+  const QFontMetricsF fm(font(), viewport());
+  const int margin = 2 * Cell_Text_Margin();
+  const bool texts_shown = grid_.Column(col).kind != TColumn_Kind::Check_Box;
+  for (int r = 1; r <= grid_.Last_Row(); ++r) {
+    if (model_->Is_Check_Cell(col, r))
+      width =
+          std::max(width, style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) + margin);
+    if (texts_shown && !grid_.Text(col, r).empty())
+      width = std::max(width, Text_Width(fm, grid_.Text(col, r)) + margin);
+  }
   setColumnWidth(col - 1, width);
 }
 

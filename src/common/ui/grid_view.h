@@ -54,8 +54,11 @@ public:
   void Select_Row(int row);
   // Column widths and hidden columns from the grid's columns.
   void Apply_Columns();
-  // Fits the column to its widest text (header included), no extra margin.
+  // Fits the column to its widest text (header included): the text's width
+  // and the margins the cell or header draws it within, nothing more.
   void Fit_Column(int col);
+  int Cell_Text_Margin() const;
+  int Header_Text_Margin() const;
 
   // Handlers the editor wires: grid coordinates, row 0 the header row,
   // column 0 the row numbers.

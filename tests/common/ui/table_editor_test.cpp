@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -459,8 +460,21 @@ TEST_F(Table_Editor_Test, Clicks_Keys_And_Header_Double_Clicks) {
   w.DblClickCell(g, 2, 2); // a data row: nothing
   EXPECT_EQ(v->columnWidth(1), 64);
   QTest::mouseDClick(hh->viewport(), Qt::LeftButton, {}, on_name);
-  EXPECT_EQ(v->columnWidth(1),
-            v->fontMetrics().horizontalAdvance("a much longer name than the header"));
+  // Just wide enough to draw the widest text whole.
+  const QString longest = QStringLiteral("a much longer name than the header");
+  const int text_room = v->columnWidth(1) - 2 * g.view->Cell_Text_Margin();
+  EXPECT_EQ(v->fontMetrics().elidedText(longest, Qt::ElideRight, text_room), longest);
+  EXPECT_NE(v->fontMetrics().elidedText(longest, Qt::ElideRight, text_room - 1), longest);
+  // A check-box column with a short header: the header or the check box,
+  // never below the header's smallest section.
+  const QPoint on_on(hh->sectionViewportPosition(0) + 5, 5);
+  QTest::mouseDClick(hh->viewport(), Qt::LeftButton, {}, on_on);
+  EXPECT_EQ(v->columnWidth(0),
+            std::max({hh->fontMetrics().horizontalAdvance(QStringLiteral("On")) +
+                          2 * g.view->Header_Text_Margin(),
+                      v->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, v) +
+                          2 * g.view->Cell_Text_Margin(),
+                      hh->minimumSectionSize()}));
 }
 
 TEST_F(Table_Editor_Test, Check_Box_And_Drop_Down_Editing) {
