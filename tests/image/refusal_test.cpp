@@ -1,6 +1,7 @@
 // Projects the compiler refuses, before anything is written, and the strict
 // reading of the files that decides it.
 #include "common/safe_file.h"
+#include "image/project_xml.h"
 #include "image/xml_check.h"
 
 #include "image_test_util.h"
@@ -200,6 +201,28 @@ TEST(Strict_Xml, Well_Formedness) {
     std::string reason;
     EXPECT_EQ(Check_Well_Formed(c.text, reason), c.well_formed) << c.text << ": " << reason;
   }
+}
+
+TEST(Strict_Xml, Values_As_Their_Characters) {
+  TXml_Document doc;
+  std::string reason;
+  ASSERT_TRUE(doc.Parse("<r a=\"x&#10;y\tz\r\nw&lt;&#x20AC;\" b='' c='&quot;'>"
+                        "t&amp;\r\n<!--c--><![CDATA[&lt;\r\n]]> <k/>&#32;</r>",
+                        reason))
+      << reason;
+  const TXml_Node r = doc.Root();
+  bool found = false;
+  // Line breaks and tabs written as they are become blanks; written as
+  // references they stay what they are.
+  EXPECT_EQ(r.Attribute("a"), "x\ny z w<\xE2\x82\xAC");
+  EXPECT_EQ(r.Attribute("b", &found), "");
+  EXPECT_TRUE(found);
+  EXPECT_EQ(r.Attribute("c"), "\"");
+  EXPECT_EQ(r.Attribute("d", &found), "");
+  EXPECT_FALSE(found);
+  EXPECT_EQ(r.Text(), "t&\n&lt;\n  ");
+  EXPECT_EQ(r.Child_Elements().size(), 1u);
+  EXPECT_FALSE(r.Child_Element("x"));
 }
 
 TEST(Strict_Xml, Deep_Nesting_Does_Not_Exhaust_The_Stack) {
