@@ -332,16 +332,4 @@ void TFZentaroFirmWare::closeEvent(QCloseEvent* event) {
   event->accept(); // the last window closes and the program ends
 }
 
-void TFZentaroFirmWare::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!centred_) {
-    centred_ = true;
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-      QRect frame = frameGeometry();
-      frame.moveCenter(screen->availableGeometry().center());
-      move(frame.topLeft());
-    }
-  }
-}
-
 } // namespace zentar

@@ -99,13 +99,11 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
 private:
   TLb_Button* Step_Button(int left, int top, int glyph, const char* name);
   void Show_Window(TZentar_Dialog* window);
   TDialog_Service& dialogs_;
-  bool centred_ = false;
 };
 
 } // namespace zentar

@@ -15,7 +15,6 @@ namespace zentar {
 
 int Run_Zentar(int argc, char** argv, bool exit_when_shown) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("CF44K10"));
   TReal_Dialog_Service dialogs;
 
   // The main window first: its creation does the start-up work.
@@ -32,6 +31,7 @@ int Run_Zentar(int argc, char** argv, bool exit_when_shown) {
   w.FEtherCATSlave = &ethercat_slave;
   w.FEtherCATSlave_Group = &ethercat_group;
 
+  Centre_On_Screen(&main_window);
   main_window.show();
   if (exit_when_shown) {
     QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });

@@ -108,21 +108,19 @@ void TZentar_Dialog::resizeEvent(QResizeEvent* event) {
   Layout_Client(QRect(0, top, w, bottom - top));
 }
 
-void TZentar_Dialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!centred_) {
-    centred_ = true;
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-      const QRect avail = screen->availableGeometry();
-      QRect frame = frameGeometry();
-      frame.moveCenter(avail.center());
-      move(frame.topLeft());
-    }
+void Centre_On_Screen(QWidget* window) {
+  if (const QScreen* screen = QApplication::primaryScreen()) {
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
   }
 }
 
 int TZentar_Dialog::Show_Modal() {
   FormShow();
+  // Placed before it is mapped: a window left to the platform's own placement
+  // is not painted by some X servers without a window manager.
+  Centre_On_Screen(this);
   return exec();
 }
 

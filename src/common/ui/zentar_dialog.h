@@ -56,13 +56,12 @@ protected:
   // Places the area between the panels; called on every resize.
   virtual void Layout_Client(const QRect& area) { (void)area; }
   void resizeEvent(QResizeEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
   TDialog_Service& dialogs_;
-
-private:
-  bool centred_ = false;
 };
+
+// Moves a top-level window to the centre of the screen.
+void Centre_On_Screen(QWidget* window);
 
 // Fonts of the windows; the platform's font stands in when Verdana or Tahoma is missing.
 QFont Verdana_Font(int point_size, bool bold = false);
