@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "app/workspace.h"
 #include "common/safe_file.h"
+#include "image/image_compiler.h"
 #include "lang/language.h"
 
 #include <QApplication>
@@ -300,7 +301,24 @@ bool TFZentaroFirmWare::Save_Setting() {
   return false;
 }
 
-void TFZentaroFirmWare::Update_Device() {}
+void TFZentaroFirmWare::Update_Device() {
+  // 1 and 2: compile the images from the project's table files and write them
+  // into its bin folder. A refusal or a failed write is shown and ends the
+  // step: loading images that are not the user's configuration, or stale ones,
+  // must never follow.
+  const TProject_Files files{App_State.File_ParGen, App_State.File_EtherCAT_Slave,
+                             App_State.File_EtherCAT_Slave_Group, App_State.File_J1939_Rec_Frames,
+                             App_State.File_J1939_Send_Frames};
+  TImages images;
+  std::string error;
+  if (!Compile_Images(files, images, error) ||
+      !Write_Image_Files(App_State.Conf_Path, images, error)) {
+    dialogs_.error(this, Q(error));
+    return;
+  }
+  // 3: the update dialog over the network.
+  if (Windows.FBoot) Windows.FBoot->Show_Modal();
+}
 
 void TFZentaroFirmWare::Update_Timer_State() {
   if (App_State.Enable_Internet && App_State.Enable_Update) {

@@ -2,7 +2,9 @@
 #include "app/ui/TFNew_Project.h"
 #include "app/ui/TFOpenConf.h"
 #include "app/ui/TFZentaroFirmWare.h"
+#include "app/workspace.h"
 #include "common/safe_file.h"
+#include "image/image_compiler.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -172,5 +174,33 @@ TEST_F(Main_Window_Test, OpenPreselectsTheActiveConfiguration) {
   App_State.Conf_Path = app / "PROJECTS/gone";
   dlg.FormShow();
   EXPECT_EQ(dlg.Name_Conf, "alpha");
+  w.close();
+}
+
+TEST_F(Main_Window_Test, UpdateDeviceWritesTheImagesOrShowsWhyNot) {
+  TFZentaroFirmWare w(dialogs, app.Path());
+  const std::string project = app / "PROJECTS/P";
+  ASSERT_EQ(mkdir(project.c_str(), 0755), 0); // no bin folder: it is created
+  App_State.Conf_Name = "P";
+  App_State.Conf_Path = project;
+  Set_Files(App_State);
+  Write_Text(project + "/ParGen.xml",
+             "<Par_Gen><EtherCAT_Slave_Name>gw</EtherCAT_Slave_Name></Par_Gen>");
+  w.Btn_CreateBin->click();
+  EXPECT_TRUE(dialogs.shown.empty());
+  ASSERT_TRUE(File_Exists(project + "/bin/bank1.bin"));
+  ASSERT_TRUE(File_Exists(project + "/bin/bank2.bin"));
+  // The same bytes as the command-line compiler's core path.
+  TImages images;
+  std::string error;
+  ASSERT_TRUE(Compile_Images(Project_Files(project), images, error)) << error;
+  const std::string bank1 = Read_Text(project + "/bin/bank1.bin");
+  EXPECT_EQ(bank1, std::string(images.bank1.begin(), images.bank1.end()));
+  // A malformed table file is refused, named in the box, and the old images stay.
+  Write_Text(project + "/J1939_Rec_Frames.xml", "<Receive_J1939><row PGN=\"1\"></Receive_J1939>");
+  w.Btn_CreateBin->click();
+  ASSERT_EQ(dialogs.Errors().size(), 1u);
+  EXPECT_NE(dialogs.Errors()[0].find("J1939_Rec_Frames.xml"), std::string::npos);
+  EXPECT_EQ(Read_Text(project + "/bin/bank1.bin"), bank1);
   w.close();
 }
