@@ -104,6 +104,16 @@ bool Find_Sections(const TXml_Node& parent, const char* in_name, const char* out
   return true;
 }
 
+// Why a section is not found when the file does not start with its root
+// element: the first node is taken as the root, so a declaration or comment
+// in front of it hides the whole table.
+std::string Root_Hint(const TXml_Document& doc) {
+  return doc.Root().Is_Element()
+             ? std::string()
+             : " (the file must begin with its root element; it begins with a declaration, "
+               "comment or instruction)";
+}
+
 bool Enabled(const TXml_Node& row) { return Attr(row, "Enable") == "Y"; }
 
 // Group rows of one direction: the end of each row's run of variables (0 for
@@ -282,7 +292,8 @@ bool TEtherCAT_Section::Build_EtherCAT_Section(uint32_t base, const TXml_Documen
   if (vars_doc != nullptr) {
     const TXml_Node variables = vars_doc->Root().Child_Element("EtherCAT_Slave_Variables");
     if (!variables) {
-      error = vars_path + ": the element EtherCAT_Slave_Variables is missing";
+      error =
+          vars_path + ": the element EtherCAT_Slave_Variables is missing" + Root_Hint(*vars_doc);
       return false;
     }
     if (!Find_Sections(variables, "EtherCAT_Slave_To_Master", "EtherCAT_Master_To_Slave", vars_path,
@@ -291,8 +302,9 @@ bool TEtherCAT_Section::Build_EtherCAT_Section(uint32_t base, const TXml_Documen
         !Check_Variable_Count(vars.out, vars_path, "EtherCAT_Master_To_Slave", error))
       return false;
   }
-  if (group_doc != nullptr && !Find_Sections(group_doc->Root(), "Slave_to_Master",
-                                             "Master_to_Slave", group_path, "", groups, error))
+  if (group_doc != nullptr &&
+      !Find_Sections(group_doc->Root(), "Slave_to_Master", "Master_to_Slave", group_path,
+                     Root_Hint(*group_doc), groups, error))
     return false;
 
   header.group_add = base + static_cast<uint32_t>(EtherCAT_Group_Record);
