@@ -10,9 +10,9 @@ namespace zentar {
 
 namespace {
 
-// Shows a message box laid out at its final size and placed before it is
-// mapped: some X servers without a window manager do not paint a window that
-// is resized or placed by the platform once on screen.
+// Shows a message box laid out at its final size and centred before it is
+// mapped, so that it appears in its place at once rather than being resized
+// or moved once on screen.
 QMessageBox::StandardButton Show_Box(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                      const QString& text, QMessageBox::StandardButtons buttons,
                                      QMessageBox::StandardButton default_button) {

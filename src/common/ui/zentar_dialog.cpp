@@ -118,8 +118,8 @@ void Centre_On_Screen(QWidget* window) {
 
 int TZentar_Dialog::Show_Modal() {
   FormShow();
-  // Placed before it is mapped: a window left to the platform's own placement
-  // is not painted by some X servers without a window manager.
+  // Placed before it is mapped, so that it appears centred at once rather
+  // than being moved once on screen.
   Centre_On_Screen(this);
   return exec();
 }
