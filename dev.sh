@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libpugixml-dev libgtest-dev libgmock-dev
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev libpugixml-dev libgtest-dev libgmock-dev
           libbenchmark-dev libxml2-utils)
 
 install_missing() {
