@@ -53,13 +53,7 @@ void TFZentaroFirmWare::FormCreate(const std::string& app_dir) {
 
   // 2. Layout.
   setObjectName(QStringLiteral("FZentaroFirmWare"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(248, 247, 237));
-  setPalette(pal);
-  setFont(Verdana_Font(8));
+  Apply_Window_Look(this, Qt::Window);
   const QString grey = QStringLiteral("color: gray;");
   L_SW_Code = new QLabel(this);
   L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));

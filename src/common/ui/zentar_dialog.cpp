@@ -50,15 +50,19 @@ void TLb_Button::Set_Glyph(int standard_pixmap) {
   setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(standard_pixmap)));
 }
 
+void Apply_Window_Look(QWidget* window, Qt::WindowType type) {
+  window->setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint);
+  window->setAutoFillBackground(true);
+  QPalette pal = window->palette();
+  pal.setColor(QPalette::Window, QColor(248, 247, 237));
+  window->setPalette(pal);
+  window->setFont(Verdana_Font(8));
+}
+
 TZentar_Dialog::TZentar_Dialog(TDialog_Service& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs) {
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(248, 247, 237));
-  setPalette(pal);
-  setFont(Verdana_Font(8));
+  Apply_Window_Look(this, Qt::Dialog);
 }
 
 void TZentar_Dialog::Make_Title_Panel() {

@@ -60,6 +60,9 @@ protected:
   TDialog_Service& dialogs_;
 };
 
+// Background RGB(248,247,237), Verdana 8 pt, single border with only a close box.
+void Apply_Window_Look(QWidget* window, Qt::WindowType type);
+
 // Moves a top-level window to the centre of the screen.
 void Centre_On_Screen(QWidget* window);
 
