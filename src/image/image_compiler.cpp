@@ -17,10 +17,22 @@ namespace zentar {
 namespace {
 
 // Loads a project file that exists; `loaded` stays null for a missing one.
+// Only a name that is not there at all is a missing file: a folder of that
+// name, or a path that cannot be looked at, is a file that cannot be read,
+// and compiling without it would load defaults in place of the user's table.
 bool Load_If_Present(const std::string& path, std::unique_ptr<TXml_Document>& loaded,
                      std::string& error) {
   loaded.reset();
-  if (!File_Exists(path)) return true;
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT) return true;
+    error = path + ": " + std::strerror(errno);
+    return false;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    error = path + ": " + std::strerror(EISDIR);
+    return false;
+  }
   auto doc = std::make_unique<TXml_Document>();
   if (!doc->Load_File(path, error)) return false;
   loaded = std::move(doc);

@@ -4,6 +4,8 @@
 #include "image/project_xml.h"
 #include "image/xml_check.h"
 
+#include <sys/stat.h>
+
 #include "image_test_util.h"
 
 namespace zentar::test {
@@ -159,6 +161,20 @@ TEST(Refusal, Missing_Project_Folder) {
   std::string error;
   EXPECT_FALSE(Compile_Project(dir / "nowhere", error));
   EXPECT_NE(error.find(dir / "nowhere"), std::string::npos);
+}
+
+// A name that is there but is no readable file is not a missing table.
+TEST(Refusal, Project_File_That_Is_A_Folder) {
+  for (const char* name : {"ParGen.xml", "J1939_Rec_Frames.xml", "J1939_Send_Frames.xml",
+                           "EtherCAT_Slave.xml", "EtherCAT_Slave_Group.xml"}) {
+    SCOPED_TRACE(name);
+    TFixture_Project p;
+    ASSERT_EQ(mkdir(p.File(name).c_str(), 0777), 0);
+    std::string error;
+    EXPECT_FALSE(Compile_Project(p.Dir(), error));
+    EXPECT_NE(error.find(p.File(name)), std::string::npos) << error;
+    EXPECT_FALSE(Folder_Exists(p.File("bin")));
+  }
 }
 
 struct TXml_Case {
