@@ -2,6 +2,9 @@
 
 #include "image/project_xml.h"
 
+#include "common/text_encoding.h"
+#include "common/text_rules.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -11,78 +14,13 @@ namespace {
 
 // ---------------------------------------------------------------- encodings
 
-void Append_Utf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
-bool Utf16_To_Utf8(std::string& data, size_t start, bool big_endian, std::string& reason) {
-  if ((data.size() - start) % 2 != 0) {
-    reason = "UTF-16 text with an odd number of bytes";
-    return false;
-  }
+// UTF-16 in place, from `start` (after its byte-order mark, if any).
+bool Utf16_In_Place(std::string& data, size_t start, bool big_endian, std::string& reason) {
   std::string out;
-  out.reserve(data.size());
-  auto unit = [&](size_t i) -> uint32_t {
-    const auto a = static_cast<unsigned char>(data[i]);
-    const auto b = static_cast<unsigned char>(data[i + 1]);
-    return big_endian ? (a << 8 | b) : (b << 8 | a);
-  };
-  for (size_t i = start; i < data.size(); i += 2) {
-    uint32_t cp = unit(i);
-    if (cp >= 0xD800 && cp <= 0xDBFF) {
-      if (i + 3 >= data.size() || unit(i + 2) < 0xDC00 || unit(i + 2) > 0xDFFF) {
-        reason = "UTF-16 text with a broken surrogate pair";
-        return false;
-      }
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
-      i += 2;
-    } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
-      reason = "UTF-16 text with a broken surrogate pair";
-      return false;
-    }
-    Append_Utf8(out, cp);
-  }
+  if (!Utf16_To_Utf8(std::string_view(data).substr(start), big_endian, true, out, reason))
+    return false;
   data.swap(out);
   return true;
-}
-
-// windows-1252 codes 0x80 to 0x9F; 0 where the code page has no character.
-const uint16_t Cp1252_High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void Single_Byte_To_Utf8(std::string& data, bool cp1252) {
-  std::string out;
-  out.reserve(data.size() + data.size() / 4);
-  for (const char ch : data) {
-    uint32_t cp = static_cast<unsigned char>(ch);
-    if (cp1252 && cp >= 0x80 && cp <= 0x9F && Cp1252_High[cp - 0x80] != 0)
-      cp = Cp1252_High[cp - 0x80];
-    Append_Utf8(out, cp);
-  }
-  data.swap(out);
-}
-
-std::string Upper_Ascii(std::string_view s) {
-  std::string r(s);
-  for (char& c : r)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return r;
 }
 
 // The value of encoding="..." in a declaration at the very start, or "".
@@ -492,7 +430,7 @@ private:
     p_ += 2; // "<?"
     std::string_view target;
     if (!Nc_Name(target)) return false;
-    if (Upper_Ascii(target) == "XML") return Fail("XML declaration not at the start", start);
+    if (Upper_Case(target) == "XML") return Fail("XML declaration not at the start", start);
     if (top_level) Add_Node(TKind::Instruction, 0);
     if (Starts("?>")) {
       p_ += 2;
@@ -798,15 +736,15 @@ bool Normalize_Xml_Encoding(std::string& data, std::string& reason) {
       reason = "UTF-32 text cannot be read";
       return false;
     }
-    return Utf16_To_Utf8(data, 2, false, reason);
+    return Utf16_In_Place(data, 2, false, reason);
   } else if (b(0) == 0xFE && b(1) == 0xFF) {
-    return Utf16_To_Utf8(data, 2, true, reason);
+    return Utf16_In_Place(data, 2, true, reason);
   } else if (b(0) == '<' && b(1) == 0x00) {
-    return Utf16_To_Utf8(data, 0, false, reason);
+    return Utf16_In_Place(data, 0, false, reason);
   } else if (b(0) == 0x00 && b(1) == '<') {
-    return Utf16_To_Utf8(data, 0, true, reason);
+    return Utf16_In_Place(data, 0, true, reason);
   }
-  const std::string declared = Upper_Ascii(Declared_Encoding(data));
+  const std::string declared = Upper_Case(Declared_Encoding(data));
   if (declared.empty() || declared == "UTF-8" || declared == "UTF8") return true;
   if (declared == "US-ASCII" || declared == "ASCII") {
     for (const char c : data)
@@ -818,11 +756,11 @@ bool Normalize_Xml_Encoding(std::string& data, std::string& reason) {
   }
   if (declared == "ISO-8859-1" || declared == "ISO8859-1" || declared == "ISO_8859-1" ||
       declared == "LATIN1" || declared == "LATIN-1" || declared == "L1") {
-    Single_Byte_To_Utf8(data, false);
+    data = Single_Byte_To_Utf8(data, false);
     return true;
   }
   if (declared == "WINDOWS-1252" || declared == "CP1252") {
-    Single_Byte_To_Utf8(data, true);
+    data = Single_Byte_To_Utf8(data, true);
     return true;
   }
   reason = "the declared encoding '" + Declared_Encoding(data) + "' cannot be read";
