@@ -2,6 +2,7 @@
 // files, fill and lay out both grids, offscreen), the layout pass over 256
 // rows, and saving the full variables file.
 #include "bench_util.h"
+#include "gui_bench_main.h"
 
 #include "app/app_state.h"
 #include "common/ui/dialog_service.h"
@@ -138,11 +139,4 @@ BENCHMARK(Save_Full_Variables_File)
 
 } // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+ZENTAR_GUI_BENCHMARK_MAIN()

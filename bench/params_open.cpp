@@ -2,6 +2,7 @@
 // (offscreen): FormShow loads the file and runs the layout pass, then the
 // window is shown and painted.
 #include "bench_util.h"
+#include "gui_bench_main.h"
 
 #include "app/app_state.h"
 #include "common/ui/dialog_service.h"
@@ -114,11 +115,4 @@ BENCHMARK(Create_And_Open_TFParGen)
 
 } // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+ZENTAR_GUI_BENCHMARK_MAIN()
